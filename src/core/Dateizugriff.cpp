@@ -1,0 +1,245 @@
+#include "Dateizugriff.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Meldung.h"
+#include "Zahlen.h"
+
+namespace {
+
+struct Eintrag {
+  std::shared_ptr<const QByteArray> daten;
+  qint64 groesse = -1;
+  qint64 zeit = 0;
+  quint64 knoten = 0;
+};
+
+std::map<QString, Eintrag>& Speicher() {
+  static std::map<QString, Eintrag> speicher;
+  return speicher;
+}
+
+bool Kennung(const QString& pfad, Eintrag& e) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(pfad).constData(), &st) != 0) return false;
+  e.groesse = st.st_size;
+  e.zeit = static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  e.knoten = st.st_ino;
+  return true;
+}
+
+void LeseFehler(const QString& pfad, const QString& grund) {
+  Meldung(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden:\n%2").arg(pfad, grund),
+          QStringLiteral("Fehler"));
+}
+
+std::shared_ptr<const QByteArray> Leer() {
+  static const auto leer = std::make_shared<const QByteArray>();
+  return leer;
+}
+
+QString Schluessel(const QString& pfad) { return QFileInfo(pfad).absoluteFilePath(); }
+
+int g_fehlerBei = 0;
+int g_schritte = 0;
+
+// One counted step of a write operation; false when the seam makes it fail.
+bool Schritt() {
+  ++g_schritte;
+  return g_fehlerBei == 0 || g_schritte != g_fehlerBei;
+}
+
+}  // namespace
+
+namespace Schreibfehler {
+void NachSchritt(int k) {
+  g_fehlerBei = k;
+  g_schritte = 0;
+}
+int Schritte() { return g_schritte; }
+}  // namespace Schreibfehler
+
+namespace Dateizugriff {
+
+std::shared_ptr<const QByteArray> Inhalt(const QString& angabe) {
+  if (angabe.isEmpty()) return Leer();
+  const QString pfad = Schluessel(angabe);
+  Eintrag jetzt;
+  if (!Kennung(pfad, jetzt)) {
+    QFile neu(pfad);
+    neu.open(QIODevice::WriteOnly | QIODevice::Append);  // created empty, as binary access does
+    Speicher().erase(pfad);
+    return Leer();
+  }
+  auto it = Speicher().find(pfad);
+  if (it != Speicher().end() && it->second.groesse == jetzt.groesse &&
+      it->second.zeit == jetzt.zeit && it->second.knoten == jetzt.knoten)
+    return it->second.daten;
+  QFile datei(pfad);
+  if (QFileInfo(pfad).isDir()) {
+    LeseFehler(pfad, QStringLiteral("Der Pfad ist ein Ordner."));
+    return Leer();
+  }
+  if (!datei.open(QIODevice::ReadOnly)) {
+    LeseFehler(pfad, datei.errorString());
+    return Leer();
+  }
+  QByteArray bytes = datei.readAll();
+  if (datei.error() != QFileDevice::NoError) {
+    LeseFehler(pfad, datei.errorString());
+    return Leer();
+  }
+  jetzt.daten = std::make_shared<const QByteArray>(std::move(bytes));
+  Speicher()[pfad] = jetzt;
+  return jetzt.daten;
+}
+
+QByteArray Lesen(const QString& pfad, qint64 offset, qint64 anzahl) {
+  QByteArray ergebnis(static_cast<qsizetype>(std::max<qint64>(anzahl, 0)), '\0');
+  const auto daten = Inhalt(pfad);
+  if (offset < 0 || offset >= daten->size()) return ergebnis;
+  const qint64 vorhanden = std::min<qint64>(anzahl, daten->size() - offset);
+  std::copy_n(daten->constData() + offset, vorhanden, ergebnis.data());
+  return ergebnis;
+}
+
+quint8 LeseByte(const QString& pfad, qint64 offset) {
+  const auto daten = Inhalt(pfad);
+  if (offset < 0 || offset >= daten->size()) return 0;
+  return static_cast<quint8>(daten->at(offset));
+}
+
+qint64 Laenge(const QString& pfad) {
+  Eintrag e;
+  if (pfad.isEmpty() || !Kennung(pfad, e) || QFileInfo(pfad).isDir()) return -1;
+  return e.groesse;
+}
+
+bool Vorhanden(const QString& pfad) { return Laenge(pfad) >= 0; }
+
+void Vergessen() { Speicher().clear(); }
+
+}  // namespace Dateizugriff
+
+Schreibvorgang::Schreibvorgang(QString pfad, bool istRom) : m_pfad(std::move(pfad)), m_istRom(istRom) {}
+
+void Schreibvorgang::Schreiben(qint64 offset, const QByteArray& bytes, Art art) {
+  m_flicken.push_back({offset, bytes, art});
+}
+
+void Schreibvorgang::Nullen(qint64 offset, qint64 anzahl) {
+  Schreiben(offset, QByteArray(static_cast<qsizetype>(anzahl), '\0'), Art::Loeschen);
+}
+
+namespace {
+
+struct Platte {
+  QFile& datei;
+  bool Schreibe(qint64 offset, const QByteArray& bytes) {
+    if (!Schritt() || !datei.seek(offset)) return false;
+    return datei.write(bytes) == bytes.size();
+  }
+  bool Sichern() {
+    if (!Schritt() || !datei.flush()) return false;
+    return Schritt() && ::fsync(datei.handle()) == 0;
+  }
+};
+
+QString Grund(const QFile& datei) {
+  const QString text = datei.errorString();
+  return text.isEmpty() || datei.error() == QFileDevice::NoError
+             ? QStringLiteral("Schreiben nicht möglich (Datenträger voll oder schreibgeschützt).")
+             : text;
+}
+
+void SchreibFehler(const QString& pfad, const QString& grund) {
+  Meldung(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden:\n%2\n"
+                         "Die Datei wurde nicht verändert.")
+              .arg(pfad, grund),
+          QStringLiteral("Fehler"));
+}
+
+}  // namespace
+
+bool Schreibvorgang::Ausfuehren() {
+  // Coarse file times could hide this write from the change check.
+  Speicher().erase(Schluessel(m_pfad));
+  for (const Flicken& f : m_flicken) {
+    if (f.offset < 0) {
+      SchreibFehler(m_pfad, QStringLiteral("Ungültiger Offset."));
+      return false;
+    }
+  }
+  if (QFileInfo(m_pfad).isDir()) {
+    SchreibFehler(m_pfad, QStringLiteral("Der Pfad ist ein Ordner."));
+    return false;
+  }
+  QFile datei(m_pfad);
+  const auto modus = m_istRom ? QIODevice::ReadWrite | QIODevice::ExistingOnly : QIODevice::ReadWrite;
+  if (!datei.open(modus)) {
+    SchreibFehler(m_pfad, datei.errorString());
+    return false;
+  }
+  const qint64 alteGroesse = datei.size();
+  if (m_istRom) {
+    for (const Flicken& f : m_flicken) {
+      if (f.offset + f.bytes.size() > alteGroesse) {
+        Meldung(QStringLiteral("Offset %1 liegt hinter dem Ende der Romdatei '%2'.\n"
+                               "Eine Romdatei wird nicht verlängert; es wurde nichts geschrieben.")
+                    .arg(Hex(f.offset), m_pfad),
+                QStringLiteral("Fehler"));
+        return false;
+      }
+    }
+  }
+
+  // Final bytes of each patch: later patches win where they overlap.
+  std::vector<Flicken> endgueltig = m_flicken;
+  for (size_t i = 0; i < endgueltig.size(); ++i) {
+    for (size_t j = i + 1; j < m_flicken.size(); ++j) {
+      const qint64 von = std::max(endgueltig[i].offset, m_flicken[j].offset);
+      const qint64 bis = std::min(endgueltig[i].offset + endgueltig[i].bytes.size(),
+                                  m_flicken[j].offset + m_flicken[j].bytes.size());
+      for (qint64 o = von; o < bis; ++o)
+        endgueltig[i].bytes[o - endgueltig[i].offset] = m_flicken[j].bytes[o - m_flicken[j].offset];
+    }
+  }
+  std::stable_sort(endgueltig.begin(), endgueltig.end(),
+                   [](const Flicken& a, const Flicken& b) { return a.art < b.art; });
+
+  std::vector<QByteArray> alt;
+  for (const Flicken& f : endgueltig) {
+    QByteArray vorher(f.bytes.size(), '\0');
+    if (f.offset < alteGroesse && datei.seek(f.offset)) {
+      const QByteArray gelesen = datei.read(std::min<qint64>(f.bytes.size(), alteGroesse - f.offset));
+      std::copy(gelesen.begin(), gelesen.end(), vorher.begin());
+    }
+    alt.push_back(vorher);
+  }
+
+  Platte platte{datei};
+  bool gut = true;
+  for (const Flicken& f : endgueltig) {
+    if (!(gut = platte.Schreibe(f.offset, f.bytes))) break;
+  }
+  gut = gut && platte.Sichern();
+  if (!gut) {
+    const QString grund = Grund(datei);
+    const int bei = g_fehlerBei;
+    g_fehlerBei = 0;  // the way back is never made to fail
+    for (size_t i = endgueltig.size(); i-- > 0;) platte.Schreibe(endgueltig[i].offset, alt[i]);
+    if (datei.size() != alteGroesse) datei.resize(alteGroesse);
+    platte.Sichern();
+    g_fehlerBei = bei;
+    datei.close();
+    SchreibFehler(m_pfad, grund);
+    return false;
+  }
+  datei.close();
+  return true;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <vector>
+
+// Binary access to the files the program works on, by offset.
+// Reading: a missing file is created empty, bytes beyond the end read as 0.
+// The whole file is held in memory and re-read only when it changed on disk,
+// so reading a tileset or a palette table does not touch the disk per byte.
+// A file that exists but cannot be read is reported ("Fehler") and reads as
+// empty.
+namespace Dateizugriff {
+
+std::shared_ptr<const QByteArray> Inhalt(const QString& pfad);
+QByteArray Lesen(const QString& pfad, qint64 offset, qint64 anzahl);
+quint8 LeseByte(const QString& pfad, qint64 offset);
+qint64 Laenge(const QString& pfad);  // -1 when missing or unreadable
+bool Vorhanden(const QString& pfad);
+
+// Forget every file held in memory (tests, and after external changes that
+// keep size and time).
+void Vergessen();
+
+}  // namespace Dateizugriff
+
+// The writes of one user operation into one file: all of them reach the file
+// or none does. Patches are recorded in the order the operation gives; the
+// final bytes are those of applying them in that order. On disk, new data is
+// written first, then pointers, then erasures, so an interruption never leaves
+// a pointer leading to erased or half-written data. A ROM keeps its length: a
+// patch reaching past its end refuses the whole operation before anything is
+// written. Failures are reported in a "Fehler" message naming the file.
+class Schreibvorgang {
+ public:
+  enum class Art { Daten = 0, Zeiger = 1, Loeschen = 2 };
+
+  Schreibvorgang(QString pfad, bool istRom);
+
+  void Schreiben(qint64 offset, const QByteArray& bytes, Art art = Art::Daten);
+  void Nullen(qint64 offset, qint64 anzahl);
+
+  // True when every patch reached the disk and was synced.
+  bool Ausfuehren();
+
+ private:
+  struct Flicken {
+    qint64 offset;
+    QByteArray bytes;
+    Art art;
+  };
+  QString m_pfad;
+  bool m_istRom;
+  std::vector<Flicken> m_flicken;
+};
+
+// Test seam: makes the k-th step (write, flush, sync, resize) of the next
+// write operations fail, counted from the last call. 0 disables it.
+namespace Schreibfehler {
+void NachSchritt(int k);
+int Schritte();  // steps counted since the last NachSchritt call
+}  // namespace Schreibfehler

@@ -1,0 +1,18 @@
+#include "Meldung.h"
+
+#include <cstdio>
+
+namespace {
+MeldungsFunktion& Funktion() {
+  static MeldungsFunktion funktion;
+  return funktion;
+}
+}  // namespace
+
+void MeldungSetzen(MeldungsFunktion funktion) { Funktion() = std::move(funktion); }
+
+Antwort Meldung(const QString& text, const QString& titel, Knoepfe knoepfe) {
+  if (Funktion()) return Funktion()(text, titel, knoepfe);
+  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(titel), qUtf8Printable(text));
+  return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::OK;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Every message of the program passes through here. The windows install a
+// function that shows a modal box; code without a screen (and its tests) can
+// install its own.
+enum class Knoepfe { OK, JaNein };
+enum class Antwort { OK, Ja, Nein };
+
+using MeldungsFunktion =
+    std::function<Antwort(const QString& text, const QString& titel, Knoepfe knoepfe)>;
+
+void MeldungSetzen(MeldungsFunktion funktion);
+Antwort Meldung(const QString& text, const QString& titel = {}, Knoepfe knoepfe = Knoepfe::OK);

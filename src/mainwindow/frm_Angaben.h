@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QString>
+
+#include "HexFeld.h"
+
+// The start-up window: menus, the tileset choice, the offset box and the
+// switches that decide where tileset data comes from and goes to. Closing it
+// ends the program.
+class frm_Angaben : public QMainWindow {
+ public:
+  // ordner: the folder of the side files (the program's own folder).
+  explicit frm_Angaben(const QString& ordner);
+  ~frm_Angaben() override;
+
+  // Opening a ROM after its file was chosen.
+  void RomÖffnen(const QString& Pfad);
+  void Auswahl_Click();
+  void Laden();
+
+  // Controls
+  QComboBox* Auswahl = nullptr;
+  QLabel* Lbl_Ort = nullptr;
+  HexFeld* Txt_Ort = nullptr;
+  QLabel* Lbl_Pointer = nullptr;
+  QCheckBox* Chk_Ersetzen = nullptr;
+  QCheckBox* Chk_Löschen = nullptr;
+  QCheckBox* Chk_Original = nullptr;
+  QCheckBox* Chk_Geheim = nullptr;
+
+  // Menu items
+  QAction* Cmd_Öffnen = nullptr;
+  QAction* Cmd_BLaden = nullptr;
+  QAction* Cmd_Beenden = nullptr;
+  QAction* Cmd_sucheOff = nullptr;
+  QAction* Cmd_Einfügen = nullptr;
+  QAction* Cmd_Einfügenals = nullptr;
+  QAction* Cmd_Laden = nullptr;
+  QAction* Cmd_LeerTile = nullptr;
+  QAction* Trenlinie2 = nullptr;
+  QAction* Cmd_Pointeränd = nullptr;
+  QAction* Cmd_AltPointer = nullptr;
+  QAction* Cmd_PointeruLöschen = nullptr;
+  QAction* Cmd_TilesetPal = nullptr;
+  QAction* Cmd_OriginalTilePal = nullptr;
+  QAction* Cmd_PalettenZu = nullptr;
+  QAction* Cmd_OrgPalEinf = nullptr;
+  QAction* Cmd_Kolli = nullptr;
+  QAction* Cmd_Block = nullptr;
+  QAction* Cmd_Animationen = nullptr;
+  QAction* Cmd_Optionen = nullptr;
+  QAction* Cmd_Info = nullptr;
+  QAction* Cmd_WichtigInfo = nullptr;
+  QAction* Cmd_Tut = nullptr;
+
+  // Writing tilesets
+  void Cmd_Einfügen_Click();
+  void Cmd_sucheOff_Click();
+
+  // Pointers
+  void Cmd_Pointeränd_Click();
+  void Cmd_AltPointer_Click();
+  void Cmd_PointeruLöschen_Click();
+
+  // Colours
+
+  void PalettenLaden();
+  void PalettenRausLesen();
+  void PalettenZuBeiAuswahl();
+  void PalettenZuZeigenWennAktiv();
+  void Cmd_TilesetPal_Click();
+  void Cmd_OriginalTilePal_Click();
+  void Cmd_PalettenZu_Click();
+  void Cmd_OrgPalEinf_Click();
+
+  // Blocks and collisions
+
+  void KolliAuswahl();
+  void KolliListenModus(bool kurz);
+  void Cmd_Kolli_Click();
+  void Cmd_Block_Click();
+
+  // Options and animations
+
+  void OptionenLaden();
+  void OptionenZuweisen();
+  void OptionenZeigenWennAktiv();
+  void AnimationBeiAuswahl();
+  void Cmd_Animationen_Click();
+  void Cmd_Optionen_Click();
+
+  // Insert-as and picture import
+
+  void Cmd_Einfügenals_Click();
+  void Cmd_BLaden_Click();
+
+  // Colour chooser
+
+  void FarbenZeigen();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Aufbauen();
+  void MenüsAufbauen();
+  void Form_Load();
+  void OriginalPointerLesen();
+  void Cmd_Öffnen_Click();
+  void Cmd_LeerTile_Click();
+  void Txt_Ort_Change();
+  void Chk_Original_Click();
+  void Chk_Geheim_Click();
+  void AuswahlSetzen(int index);
+  void HauptfensterAnbieten();
+  bool TilesetQuelleGeheim() const;
+
+  QString m_ordner;
+};

@@ -1,0 +1,3 @@
+#include "frm_Angaben.h"
+
+void frm_Angaben::FarbenZeigen() {}
