@@ -11,6 +11,7 @@
 namespace {
 constexpr int Seite = Blockdaten::KachelSeite;
 constexpr int BildLinks = 68, BildOben = 40;
+constexpr int Fuge = 2;  // keeps the quadrants apart on the screen
 }  // namespace
 
 Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
@@ -45,8 +46,9 @@ void Frm_Kolli::Aufbauen() {
     const int spalte = (q - 1) % 2, reihe = (q - 1) / 2;
     Pic_Aussehen[q] = new Bildfeld(2 * Seite, 2 * Seite, this);
     Pic_Aussehen[q]->setObjectName(QStringLiteral("Pic_Aussehen(%1)").arg(q));
-    Pic_Aussehen[q]->move(BildLinks + spalte * 2 * Seite, BildOben + reihe * 2 * Seite);
-    WerteAufbauen(q, spalte == 0 ? 8 : BildLinks + 4 * Seite + 8, BildOben + 4 + reihe * 2 * Seite);
+    Pic_Aussehen[q]->move(BildLinks + spalte * (2 * Seite + Fuge), BildOben + reihe * (2 * Seite + Fuge));
+    WerteAufbauen(q, spalte == 0 ? 8 : BildLinks + 4 * Seite + Fuge + 8,
+                  BildOben + 4 + reihe * (2 * Seite + Fuge));
   }
 
   Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);

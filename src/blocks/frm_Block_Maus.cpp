@@ -17,6 +17,7 @@ bool Innerhalb(const Bildfeld& bild, double X, double Y) {
 }  // namespace
 
 void frm_Block::Pic_Tileset_MouseMove(int Button, int, double X, double Y) {
+  // Without a ROM the window is empty and its choice disabled: nothing to pick.
   if (!Cbo_Block->isEnabled() || !Innerhalb(*Pic_Tileset, X, Y)) return;
   if (Button == 0) {
     Lbl_Tile->setText(QStringLiteral("Tile: ") +

@@ -56,8 +56,7 @@ class TestBlockdaten : public QObject {
     const QString neu = Blockdaten::Setzen(text, 0, QStringLiteral("5F"));
     QCOMPARE(neu, QStringLiteral("5F0102031011121320212223303160FF"));
     QCOMPARE(Blockdaten::Setzen(neu, 15, QStringLiteral("07")),
-             QStringLiteral("5F01020310111213202122233031600"
-                            "7"));
+             QStringLiteral("5F010203101112132021222330316007"));
   }
 
   void bekannteWerte() {
