@@ -31,6 +31,20 @@ bool KeinRomOffen() {
   return true;
 }
 
+// The old copy goes only when it is this tileset's own stored block and no
+// pointer leads there once the write is done. Returns the line the report
+// gets when it stays.
+QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
+  const qint64 alt = HexZuZahl(Module1.QuellOffset);
+  const QString grund =
+      Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), alt, ersetzen ? n : 0);
+  if (!grund.isEmpty())
+    return QStringLiteral("\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2")
+        .arg(Module1.QuellOffset, grund);
+  w.Nullen(alt, Tilesetblock::Laenge);
+  return {};
+}
+
 // The ROM target: original place, free test, old copy, pointer, block, in one
 // all-or-nothing write.
 void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
@@ -54,21 +68,9 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
     if (ergebnis == QLatin1String("close")) return;
   }
   Schreibvorgang w(Module1.RomDatei, true);
-  QString nichtGelöscht;
-  if (zeigerText != neu[n] && !neu[n].isEmpty() && f.Chk_Löschen->isChecked()) {
-    // The old copy goes only when it is this tileset's own stored block and
-    // no pointer leads there once this write is done.
-    const QString grund =
-        Module1.QuellDatei != Module1.RomDatei
-            ? QStringLiteral("Das Tileset wurde nicht aus dem Rom geladen.")
-            : Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei),
-                                           HexZuZahl(Module1.QuellOffset), ersetzen ? n : 0);
-    if (grund.isEmpty())
-      w.Nullen(HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge);
-    else
-      nichtGelöscht = QStringLiteral("\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2")
-                          .arg(Module1.QuellOffset, grund);
-  }
+  const QString nichtGelöscht = zeigerText != neu[n] && !neu[n].isEmpty() && f.Chk_Löschen->isChecked()
+                                    ? AlteKopieLoeschen(w, n, ersetzen)
+                                    : QString();
   if (ersetzen) w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Schreiben(HexZuZahl(Module1.ZielOffset), block);
   if (!w.Ausfuehren()) return;

@@ -88,10 +88,8 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   // Only the tileset's own stored block is erased, never data a pointer set
   // with "Trotzdem ändern?" led to, nor a block another tileset uses.
-  const QString grund = Module1.QuellDatei != Module1.RomDatei
-                            ? QStringLiteral("Das Tileset wurde nicht aus dem Rom geladen.")
-                            : Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei),
-                                                           HexZuZahl(Module1.QuellOffset), n);
+  const QString grund = Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei),
+                                                     HexZuZahl(Module1.QuellOffset), n);
   if (grund.isEmpty()) w.Nullen(HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge);
   if (!w.Ausfuehren()) return;
   Module1.NeuPointer[n].clear();
