@@ -11,7 +11,6 @@ namespace Bildimport {
 
 namespace {
 const QString Abstand = QStringLiteral("    ");
-constexpr int NameZiffer = 5;  // "Farbe" precedes the digit
 }  // namespace
 
 qint64 Farbe(const QImage& bild, int x, int y) {
@@ -63,11 +62,6 @@ QString Eintrag(const QString& schluessel, const QString& farbname) {
 }
 
 QString Schluessel(const QString& eintrag) { return eintrag.left(eintrag.indexOf(Abstand)); }
-
-QChar Nummer(const QString& eintrag) {
-  const qsizetype ort = Schluessel(eintrag).size() + Abstand.size() + NameZiffer;
-  return ort < eintrag.size() ? eintrag.at(ort) : QLatin1Char('4');
-}
 
 std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStringList& eintraege) {
   QHash<qint64, QChar> nummer;

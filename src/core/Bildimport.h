@@ -29,11 +29,10 @@ QStringList Farberkennung(const QImage& bild, int faktor);
 
 QString Eintrag(const QString& schluessel, const QString& farbname);
 QString Schluessel(const QString& eintrag);
-QChar Nummer(const QString& eintrag);  // the digit of "FarbeN"
 
 // The 64-character cell text of every tile, tile row r and column c at
-// 16 * r + c. The first entry with a pixel's key gives its colour number;
-// pixels without an entry or outside the picture become "4".
+// 16 * r + c. The first entry with a pixel's key gives its colour number (its
+// 16th character); pixels without an entry or outside the picture become "4".
 std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStringList& eintraege);
 
 struct Geladen {

@@ -40,37 +40,6 @@ class TestBildimport : public QObject {
     QCOMPARE(Bildimport::Schluessel(e), QStringLiteral("0A0B0C"));
     const QString leer = Bildimport::Eintrag(QString(), QStringLiteral("Farbe2 (Grün)"));
     QCOMPARE(Bildimport::Schluessel(leer), QString());
-    QCOMPARE(Bildimport::Nummer(leer), QLatin1Char('2'));
-  }
-
-  void scanReihenfolgeUndKleinesBild() {
-    QImage bild = Einfarbig(100, 40, QColor(255, 0, 0));
-    bild.setPixelColor(5, 0, QColor(0, 255, 0));
-    const QStringList s = Bildimport::Farberkennung(bild, 1);
-    // Row 0 meets red, green, then the missing pixels right of x = 99.
-    QCOMPARE(s, (QStringList{QStringLiteral("0000FF"), QStringLiteral("00FF00"), QString()}));
-    const auto texte = Bildimport::Kacheltexte(
-        bild, 1,
-        {Bildimport::Eintrag(QString(), QStringLiteral("Farbe1 (Schwarz)")),
-         Bildimport::Eintrag(QStringLiteral("0000FF"), QStringLiteral("Farbe2 (Grün)"))});
-    QCOMPARE(texte[0].left(8), QStringLiteral("22222422"));  // the green pixel has no entry
-    // Tile column 12 covers x 96..103: four pixels inside, four outside.
-    QCOMPARE(texte[12].mid(8, 8), QStringLiteral("22224444"));
-    QCOMPARE(texte[16 * 5], QString(64, QLatin1Char('4')));  // rows 40..47 lie outside
-  }
-
-  void zweiMalZweiWirdGenauUebertragen() {
-    const QImage bild = Blockbild();
-    const QStringList s = Bildimport::Farberkennung(bild, 2);
-    QCOMPARE(s.size(), 4);
-    QStringList eintraege;
-    for (int k = 0; k < 4; ++k)
-      eintraege << Bildimport::Eintrag(Schl(Vier[k]), QStringLiteral("Farbe%1 (x)").arg(k + 1));
-    const auto texte = Bildimport::Kacheltexte(bild, 2, eintraege);
-    for (int r = 0; r < 6; ++r)
-      for (int c = 0; c < 16; ++c)
-        for (int p = 0; p < 64; ++p)
-          QCOMPARE(texte[16 * r + c].at(p).digitValue(), Muster(8 * c + p % 8, 8 * r + p / 8) + 1);
   }
 
   void ersterEintragGewinnt() {
