@@ -5,13 +5,13 @@
 #include "Dateizugriff.h"
 #include "Meldung.h"
 #include "Module1.h"
+#include "Tilesetblock.h"
 #include "Zahlen.h"
 
 namespace {
 constexpr qint64 MindestRomLaenge = 0x200000;
 constexpr qint64 KopfTabelle = 0x156D3;
 constexpr int Satz = 15;
-constexpr qint64 SatzTilesetsGb = 0x700;
 
 QRect Twips(int links, int oben, int breite, int hoehe) {
   return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
@@ -170,7 +170,7 @@ void Frm_einfügenals::Auswahl_Click() {
   const int n = Auswahl->currentIndex() + 1;
   if (Opt_Tilesets->isChecked()) {
     Lbl_Pointer->setText(QStringLiteral("Pointer"));
-    Txt_Ort->setText(Hex(SatzTilesetsGb * (n - 1) + 1));
+    Txt_Ort->setText(Hex(Tilesetblock::SatzLaenge * (n - 1) + 1));
     Module1.ZielDatei = Module1.ProgOrdner + QStringLiteral("Tilesets.gb");
     return;
   }
