@@ -181,7 +181,11 @@ bool Schreibvorgang::Ausfuehren() {
     return false;
   }
   QFile datei(m_pfad);
-  const auto modus = m_istRom ? QIODevice::ReadWrite | QIODevice::ExistingOnly : QIODevice::ReadWrite;
+  // Unbuffered: a buffered write that fails (a full disk) stays in QFile's
+  // buffer and goes out later at whatever position the file has then, so a
+  // tileset meant for a free area would land on the next patch's place.
+  const auto modus = QIODevice::ReadWrite | QIODevice::Unbuffered |
+                     (m_istRom ? QIODevice::ExistingOnly : QIODevice::OpenModeFlag{});
   if (!datei.open(modus)) {
     SchreibFehler(m_pfad, datei.errorString());
     return false;

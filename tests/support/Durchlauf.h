@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class Testumgebung;
+
+// Every read path a user reaches without writing, on whatever data the test
+// folder holds: open the ROM, show every window, choose all 28 tilesets, leaf
+// through blocks, collision records, palettes and times of day, read the
+// tilesets in both side-file modes, run the free-offset search. Questions are
+// answered No. Returns false (with the reason) when the files changed.
+bool AllesLesen(Testumgebung& u, QString& grund);

@@ -1,0 +1,44 @@
+#include "Fehlfaelle.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "Dateizugriff.h"
+#include "Durchlauf.h"
+#include "Kennzahlen.h"
+#include "Testumgebung.h"
+
+namespace {
+constexpr qint64 Zeitgrenze = 20000;  // ms for one case, under the sanitizers
+}
+
+bool Fehlfaelle::Fall(const QString& datei, const QByteArray& inhalt, bool neuesFenster) {
+  m_u.Schreib(datei, inhalt);
+  Dateizugriff::Vergessen();
+  QElapsedTimer uhr;
+  uhr.start();
+  if (neuesFenster) m_u.FensterNeu();
+  QString grund;
+  const QString fall = QStringLiteral("%1 (%2 Bytes, Fall %3): ").arg(datei).arg(inhalt.size()).arg(m_faelle);
+  const bool gelesen = AllesLesen(m_u, grund);
+  m_laengste = std::max(m_laengste, uhr.elapsed());
+  m_u.meldungen.clear();
+  ++m_faelle;
+  [&] {
+    QVERIFY2(gelesen, qPrintable(fall + grund));
+    QVERIFY2(uhr.elapsed() < Zeitgrenze, qPrintable(fall + QStringLiteral("hing")));
+  }();
+  return !QTest::currentTestFailed();
+}
+
+void Fehlfaelle::Festhalten(const QString& name) const {
+  KennzahlenSchreiben(name, {QStringLiteral("%1\t%2").arg(m_faelle).arg(m_laengste)});
+}
+
+QList<qint64> Schnitte(int saetze, qint64 satz, const QList<qint64>& felder) {
+  QList<qint64> laengen;
+  for (int r = 0; r < saetze; ++r)
+    for (qint64 f : felder) laengen << r * satz + f;
+  laengen << saetze * satz;
+  return laengen;
+}
