@@ -71,6 +71,9 @@ void frm_Angaben::Aufbauen() {
   pal.setColor(QPalette::Window, QColor(0, 0, 128));
   pal.setColor(QPalette::WindowText, Qt::white);
   flaeche->setPalette(pal);
+  QFont schrift = flaeche->font();
+  schrift.setPixelSize(11);  // the layout's boxes were sized for a small system font
+  flaeche->setFont(schrift);
   setCentralWidget(flaeche);
 
   auto* banner = new QLabel(flaeche);
@@ -107,12 +110,13 @@ void frm_Angaben::Aufbauen() {
     k->setChecked(an);
     return k;
   };
-  Chk_Ersetzen = kasten("Chk_Ersetzen", QStringLiteral("Pointer ersetzen"), Twips(2160, 600, 2295, 375), true);
-  Chk_Löschen = kasten("Chk_Löschen", QStringLiteral("Altes Tileset Löschen"), Twips(2160, 960, 2295, 375), true);
+  Chk_Ersetzen = kasten("Chk_Ersetzen", QStringLiteral("Pointer ersetzen"), Twips(2160, 600, 2505, 375), true);
+  Chk_Löschen = kasten("Chk_Löschen", QStringLiteral("Altes Tileset Löschen"), Twips(2160, 960, 2505, 375), true);
   Chk_Original =
-      kasten("Chk_Original", QStringLiteral("Originaldaten ändern"), Twips(2160, 1320, 2295, 375), false);
-  Chk_Geheim = kasten("Chk_Geheim", QStringLiteral("In \"Tilesets.gb\" speichern"), Twips(2160, 1320, 2295, 375),
+      kasten("Chk_Original", QStringLiteral("Originaldaten ändern"), Twips(2160, 1320, 2505, 375), false);
+  Chk_Geheim = kasten("Chk_Geheim", QStringLiteral("In \"Tilesets.gb\" speichern"), Twips(2160, 1320, 2505, 375),
                       false);
+  Chk_Geheim->setBackgroundRole(QPalette::Window);
   Chk_Geheim->setAutoFillBackground(true);  // hides the box it lies over
   Chk_Geheim->raise();
   connect(Chk_Original, &QCheckBox::toggled, this, [this] { Chk_Original_Click(); });
