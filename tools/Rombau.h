@@ -17,16 +17,16 @@ constexpr qint64 Wasser = 0xFC348;
 constexpr qint64 Blumen = 0xFC3A7;
 
 struct Tileset {
-  QByteArray kacheln;         // 96 tiles x 16 bytes
-  QByteArray zuordnung;       // 48 bytes, two palette digits per byte (low first)
-  QByteArray bloecke;         // 127 blocks x 16 bytes, block 01 first
-  QByteArray kollisionen;     // 127 records x 4 bytes, block 01 first
-  qint64 originalOrt = 0;     // where the original pointer leads
-  qint64 ort = 0;             // where the ROM's pointer leads (== originalOrt: unchanged)
+  QByteArray kacheln;            // 96 tiles x 16 bytes
+  QByteArray zuordnung;          // 48 bytes, two palette digits per byte (low first)
+  QByteArray bloecke;            // 127 blocks x 16 bytes, block 01 first
+  QByteArray kollisionen;        // 127 records x 4 bytes, block 01 first
+  qint64 originalOrt = 0;        // where the original pointer leads
+  qint64 ort = 0;                // where the ROM's pointer leads (== originalOrt: unchanged)
   QByteArray geaenderteKacheln;  // tiles stored at `ort` when it differs
-  qint64 blockTabelle = 0;    // B: block i at B + 16 * i
-  qint64 kolliTabelle = 0;    // C: record i at C + 4 * i
-  qint64 zuordnungOrt = 0;    // field in bank 2 (0x8000..0xBFFF)
+  qint64 blockTabelle = 0;       // B: block i at B + 16 * i
+  qint64 kolliTabelle = 0;       // C: record i at C + 4 * i
+  qint64 zuordnungOrt = 0;       // field in bank 2 (0x8000..0xBFFF)
 };
 
 struct Plan {

@@ -1,11 +1,12 @@
 #include "Dateizugriff.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "Meldung.h"
 #include "Zahlen.h"
@@ -77,8 +78,8 @@ std::shared_ptr<const QByteArray> Inhalt(const QString& angabe) {
     return Leer();
   }
   auto it = Speicher().find(pfad);
-  if (it != Speicher().end() && it->second.groesse == jetzt.groesse &&
-      it->second.zeit == jetzt.zeit && it->second.knoten == jetzt.knoten)
+  if (it != Speicher().end() && it->second.groesse == jetzt.groesse && it->second.zeit == jetzt.zeit &&
+      it->second.knoten == jetzt.knoten)
     return it->second.daten;
   QFile datei(pfad);
   if (QFileInfo(pfad).isDir()) {

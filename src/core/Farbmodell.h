@@ -25,3 +25,9 @@ QString KanaeleZuFarbtext(int rot, int gruen, int blau);
 // The two fixed display colour sets, colour numbers 1..4 at index 0..3.
 constexpr std::array<std::uint32_t, 4> Originalfarben = {0u, 6607460u, 16724540u, 16777180u};
 constexpr std::array<std::uint32_t, 4> Graustufen = {16777215u, 12632256u, 8421504u, 0u};
+
+// The colour word of a colour text; bit 15 (damaged data) and text that is
+// not hex do not fail: the word is masked to 15 bits, non-hex reads as 0.
+int Farbwort(const QString& Farbtext);
+// Four hex digits whose third digit is 0..7: a text the program may store.
+bool IstFarbtext(const QString& Text);

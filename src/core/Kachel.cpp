@@ -1,6 +1,13 @@
 #include "Kachel.h"
 
 namespace {
+// Three decimal digits with leading zeros, without building a string per byte.
+void Drei(QChar* ziel, int wert) {
+  ziel[0] = QLatin1Char(static_cast<char>('0' + wert / 100));
+  ziel[1] = QLatin1Char(static_cast<char>('0' + wert / 10 % 10));
+  ziel[2] = QLatin1Char(static_cast<char>('0' + wert % 10));
+}
+
 std::uint8_t Gruppe(const QString& text, int i) {
   int wert = 0;
   for (int k = 0; k < 3; ++k) {
@@ -28,8 +35,8 @@ Zellen KachelTextZuZellen(const QString& text) {
 }
 
 QString ZellenZuKachelText(const Zellen& zellen) {
-  QString text;
-  text.reserve(48);
+  QString text(48, Qt::Uninitialized);
+  QChar* ziel = text.data();
   for (int r = 0; r < 8; ++r) {
     int lo = 0, hi = 0;
     for (int c = 0; c < 8; ++c) {
@@ -37,8 +44,8 @@ QString ZellenZuKachelText(const Zellen& zellen) {
       lo = (lo << 1) | (wert & 1);
       hi = (hi << 1) | (wert >> 1);
     }
-    text += QString::number(lo).rightJustified(3, QLatin1Char('0'));
-    text += QString::number(hi).rightJustified(3, QLatin1Char('0'));
+    Drei(ziel + 6 * r, lo);
+    Drei(ziel + 6 * r + 3, hi);
   }
   return text;
 }
@@ -53,16 +60,15 @@ Zellen ZellTextZuZellen(const QString& text) {
 }
 
 QString ZellenZuZellText(const Zellen& zellen) {
-  QString text(64, QLatin1Char('1'));
-  for (int i = 0; i < 64; ++i) text[i] = QLatin1Char(static_cast<char>('0' + zellen[i]));
+  QString text(64, Qt::Uninitialized);
+  QChar* ziel = text.data();
+  for (int i = 0; i < 64; ++i) ziel[i] = QLatin1Char(static_cast<char>('0' + zellen[i]));
   return text;
 }
 
 QString BytesZuKachelText(const char* bytes) {
-  QString text;
-  text.reserve(48);
-  for (int i = 0; i < 16; ++i)
-    text += QString::number(static_cast<std::uint8_t>(bytes[i])).rightJustified(3, QLatin1Char('0'));
+  QString text(48, Qt::Uninitialized);
+  for (int i = 0; i < 16; ++i) Drei(text.data() + 3 * i, static_cast<std::uint8_t>(bytes[i]));
   return text;
 }
 

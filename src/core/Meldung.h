@@ -9,8 +9,7 @@
 enum class Knoepfe { OK, JaNein };
 enum class Antwort { OK, Ja, Nein };
 
-using MeldungsFunktion =
-    std::function<Antwort(const QString& text, const QString& titel, Knoepfe knoepfe)>;
+using MeldungsFunktion = std::function<Antwort(const QString& text, const QString& titel, Knoepfe knoepfe)>;
 
 void MeldungSetzen(MeldungsFunktion funktion);
 Antwort Meldung(const QString& text, const QString& titel = {}, Knoepfe knoepfe = Knoepfe::OK);

@@ -22,11 +22,11 @@ struct Modul1Daten {
 
   // Tables
   std::array<std::uint8_t, 7> LeerMuster{};  // 1..6 used
-  std::array<QString, 29> OrgPointer;       // 1..28 used
-  std::array<QString, 29> NeuPointer;       // 1..28 used
+  std::array<QString, 29> OrgPointer;        // 1..28 used
+  std::array<QString, 29> NeuPointer;        // 1..28 used
   std::array<std::array<qint64, 8>, 5> PalettenAdresse{};
   std::array<std::array<std::array<QString, 5>, 8>, 5> PalettenWerte;  // [t][p][1..4]
-  std::array<std::uint32_t, 5> Tilefarben{};                         // 1..4 used
+  std::array<std::uint32_t, 5> Tilefarben{};                           // 1..4 used
 
   // Palette and assignment bases
   QString PalettenBasis;
@@ -71,11 +71,11 @@ inline void Module1Zuruecksetzen() { Module1 = Modul1Daten{}; }
 struct Hauptfenster {
   std::function<void()> Auswahl_Click;
   std::function<void()> Laden;
-  std::function<int()> AuswahlIndex;          // -1 when nothing is chosen
-  std::function<void(int)> AuswahlSetzen;     // selects and runs Auswahl_Click
-  std::function<bool()> OriginalModus;        // Chk_Original checked
-  std::function<bool()> GeheimModus;          // Chk_Geheim checked
-  std::function<void(bool)> KolliListeKurz;   // collision editor list mode
+  std::function<int()> AuswahlIndex;         // -1 when nothing is chosen
+  std::function<void(int)> AuswahlSetzen;    // selects and runs Auswahl_Click
+  std::function<bool()> OriginalModus;       // Chk_Original checked
+  std::function<bool()> GeheimModus;         // Chk_Geheim checked
+  std::function<void(bool)> KolliListeKurz;  // collision editor list mode
 };
 
 inline Hauptfenster Haupt;

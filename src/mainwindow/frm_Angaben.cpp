@@ -110,12 +110,14 @@ void frm_Angaben::Aufbauen() {
     k->setChecked(an);
     return k;
   };
-  Chk_Ersetzen = kasten("Chk_Ersetzen", QStringLiteral("Pointer ersetzen"), Twips(2160, 600, 2505, 375), true);
-  Chk_Löschen = kasten("Chk_Löschen", QStringLiteral("Altes Tileset Löschen"), Twips(2160, 960, 2505, 375), true);
+  Chk_Ersetzen =
+      kasten("Chk_Ersetzen", QStringLiteral("Pointer ersetzen"), Twips(2160, 600, 2505, 375), true);
+  Chk_Löschen =
+      kasten("Chk_Löschen", QStringLiteral("Altes Tileset Löschen"), Twips(2160, 960, 2505, 375), true);
   Chk_Original =
       kasten("Chk_Original", QStringLiteral("Originaldaten ändern"), Twips(2160, 1320, 2505, 375), false);
-  Chk_Geheim = kasten("Chk_Geheim", QStringLiteral("In \"Tilesets.gb\" speichern"), Twips(2160, 1320, 2505, 375),
-                      false);
+  Chk_Geheim = kasten("Chk_Geheim", QStringLiteral("In \"Tilesets.gb\" speichern"),
+                      Twips(2160, 1320, 2505, 375), false);
   Chk_Geheim->setBackgroundRole(QPalette::Window);
   Chk_Geheim->setAutoFillBackground(true);  // hides the box it lies over
   Chk_Geheim->raise();
@@ -172,9 +174,9 @@ void frm_Angaben::OriginalPointerLesen() {
 }
 
 void frm_Angaben::Cmd_Öffnen_Click() {
-  const QString pfad = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Rom Öffnen"), QString(),
-      QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+  const QString pfad =
+      QFileDialog::getOpenFileName(this, QStringLiteral("Rom Öffnen"), QString(),
+                                   QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!pfad.isEmpty()) RomÖffnen(pfad);
 }
 
@@ -229,7 +231,8 @@ void frm_Angaben::Auswahl_Click() {
   } else {
     const qint64 ort = KopfTabelle + Satz * n;
     Module1.PointerOrt = HexStellen(ort, 6);
-    const QString zeiger = QString::fromLatin1(Dateizugriff::Lesen(Module1.RomDatei, ort, 3).toHex().toUpper());
+    const QString zeiger =
+        QString::fromLatin1(Dateizugriff::Lesen(Module1.RomDatei, ort, 3).toHex().toUpper());
     Module1.LadeSperre = 1;
     Lbl_Pointer->setText(zeiger);
     Txt_Ort->setText(PointerZuOffset(zeiger, 0, 0));
@@ -246,8 +249,7 @@ void frm_Angaben::Auswahl_Click() {
       Module1.QuellOffset = Hex((n - 1) * Tilesetblock::SatzLaenge);
     }
   }
-  if (!Chk_Original->isChecked())
-    Module1.ZuordnungZeiger = Hex(HexZuZahl(Module1.ZuordnungBasis) + Satz * n);
+  if (!Chk_Original->isChecked()) Module1.ZuordnungZeiger = Hex(HexZuZahl(Module1.ZuordnungBasis) + Satz * n);
   PalettenZuBeiAuswahl();
   Module1.TilesetGeladen = 1;
   Cmd_Optionen->setEnabled(true);
@@ -258,7 +260,8 @@ void frm_Angaben::Auswahl_Click() {
   Laden();
   KolliAuswahl();
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
-  for (int i = 0; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).Farben(Module1.FarbeLinks, Module1.FarbeRechts);
+  for (int i = 0; i <= ansicht.AnzahlTiles(); ++i)
+    ansicht.Fläche(i).Farben(Module1.FarbeLinks, Module1.FarbeRechts);
 }
 
 void frm_Angaben::Laden() {

@@ -1,10 +1,74 @@
+#include "Dateizugriff.h"
+#include "Frm_PalettenZu.h"
+#include "Frm_TilesetPal.h"
+#include "Meldung.h"
+#include "Module1.h"
+#include "Palettentabelle.h"
 #include "frm_Angaben.h"
 
-void frm_Angaben::PalettenLaden() {}
-void frm_Angaben::PalettenRausLesen() {}
-void frm_Angaben::PalettenZuBeiAuswahl() {}
-void frm_Angaben::PalettenZuZeigenWennAktiv() {}
-void frm_Angaben::Cmd_TilesetPal_Click() {}
-void frm_Angaben::Cmd_OriginalTilePal_Click() {}
-void frm_Angaben::Cmd_PalettenZu_Click() {}
-void frm_Angaben::Cmd_OrgPalEinf_Click() {}
+namespace {
+// The assignment window deletes itself after closing only once the event loop
+// runs again; until then a fresh one must not be mistaken for it.
+Frm_PalettenZu& PalettenZuFenster() {
+  if (Module1.PalettenZuGeladen == 0) Frm_PalettenZu::Entladen();
+  return Frm_PalettenZu::Instanz();
+}
+
+void Zeigen(QWidget& fenster) {
+  fenster.show();
+  fenster.raise();
+  fenster.activateWindow();
+}
+}  // namespace
+
+void frm_Angaben::PalettenLaden() { Frm_TilesetPal::Instanz(); }
+
+void frm_Angaben::PalettenRausLesen() {
+  // In original-data mode the table in use is OriginalPaletten.gb itself, and
+  // its base 0 would put the restore at the start of the ROM.
+  Cmd_OriginalTilePal->setEnabled(!Chk_Original->isChecked() && !Module1.RomDatei.isEmpty());
+  Frm_TilesetPal::Instanz().RausLesen();
+}
+
+void frm_Angaben::PalettenZuBeiAuswahl() {
+  // The restore writes into the ROM, which original-data mode leaves alone.
+  Cmd_OrgPalEinf->setEnabled(!Chk_Original->isChecked());
+  if (Module1.PalettenZuGeladen == 1) {
+    Frm_PalettenZu::Instanz().RausLesen();
+    return;
+  }
+  Frm_PalettenZu& fenster = PalettenZuFenster();
+  fenster.Paletten->setCurrentIndex(0);
+  fenster.Paletten_Click();
+  Module1.PalettenZuAktiv = 0;
+  Module1.ZuordnungGeladen = 0;
+  fenster.hide();
+}
+
+void frm_Angaben::PalettenZuZeigenWennAktiv() {
+  if (Module1.PalettenZuAktiv == 1) PalettenZuFenster().show();
+}
+
+void frm_Angaben::Cmd_TilesetPal_Click() { Zeigen(Frm_TilesetPal::Instanz()); }
+
+void frm_Angaben::Cmd_OriginalTilePal_Click() {
+  Module1.PalettenDatei = Module1.ProgOrdner + QStringLiteral("OriginalPaletten.gb");
+  const qint64 laenge = Dateizugriff::Laenge(Module1.PalettenDatei);
+  if (laenge <= 0 || laenge > Palettentabelle::Laenge) {
+    Meldung(QStringLiteral("Fehler: Die Datei 'OriginalPaletten.gb' wurde nicht gefunden oder sie ist leer.\n"
+                           "Bitte überprüfen Sie ob diese datei vorhanden ist."),
+            QStringLiteral("Fehler"));
+    return;
+  }
+  if (Chk_Original->isChecked() || Module1.RomDatei.isEmpty()) return;
+  Schreibvorgang w(Module1.RomDatei, true);
+  w.Schreiben(Palettentabelle::RomOffset, Dateizugriff::Lesen(Module1.PalettenDatei, 0, laenge));
+  if (!w.Ausfuehren()) return;
+  Frm_TilesetPal::Instanz().RausLesen();
+  Meldung(QStringLiteral("Original Paletten wurde erfolgreich eingefügt."),
+          QStringLiteral("Tileset-Paletten"));
+}
+
+void frm_Angaben::Cmd_PalettenZu_Click() { Zeigen(PalettenZuFenster()); }
+
+void frm_Angaben::Cmd_OrgPalEinf_Click() { PalettenZuFenster().OriginalEinf(); }

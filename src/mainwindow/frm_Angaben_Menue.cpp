@@ -60,8 +60,10 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_OriginalTilePal =
       Eintrag(farben, "Cmd_OriginalTilePal", QStringLiteral("&Original Tileset-Paletten einfügen"), false);
   Trenner(farben, "Trenlinie3");
-  Cmd_PalettenZu = Eintrag(farben, "Cmd_PalettenZu", QStringLiteral("&Palettenzuordnung der Tilesets"), false);
-  Cmd_OrgPalEinf = Eintrag(farben, "Cmd_OrgPalEinf", QStringLiteral("Original Pa&lettenzuordnung einfügen"), false);
+  Cmd_PalettenZu =
+      Eintrag(farben, "Cmd_PalettenZu", QStringLiteral("&Palettenzuordnung der Tilesets"), false);
+  Cmd_OrgPalEinf =
+      Eintrag(farben, "Cmd_OrgPalEinf", QStringLiteral("Original Pa&lettenzuordnung einfügen"), false);
 
   QMenu* extras = Menue(leiste, "mnuExtras", QStringLiteral("Extras"));
   Cmd_Kolli = Eintrag(extras, "Cmd_Kolli", QStringLiteral("Kollisionsdaten"), false);
@@ -105,5 +107,6 @@ void frm_Angaben::MenüsAufbauen() {
   connect(Cmd_WichtigInfo, &QAction::triggered, this, [] {
     Meldung(QStringLiteral("Bitte lesen Sie zu diesem Thema die mitgeliferte Datei 'WichtigeInfos.txt'"));
   });
-  connect(Cmd_Tut, &QAction::triggered, this, [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
+  connect(Cmd_Tut, &QAction::triggered, this,
+          [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
 }

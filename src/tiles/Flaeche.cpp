@@ -9,10 +9,14 @@ constexpr int Twips = 15;
 
 int VbKnopf(Qt::MouseButton b) {
   switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 
@@ -41,8 +45,8 @@ std::uint32_t VbWert(int rot, int gruen, int blau) {
 Fläche::Fläche(QWidget* parent) : Fläche(parent, false) {}
 
 Fläche::Fläche(QWidget* parent, bool maltSelbst) : QWidget(parent), m_maltSelbst(maltSelbst) {
-  m_anzeigefarbe = {QString(), QStringLiteral("0"), QStringLiteral("6607460"), QStringLiteral("16724540"),
-                    QStringLiteral("16777180")};
+  Farbenübergabe(QStringLiteral("0"), QStringLiteral("6607460"), QStringLiteral("16724540"),
+                 QStringLiteral("16777180"));
   m_nummer.fill(1);
   Farben(2, 1);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,19 +55,25 @@ Fläche::Fläche(QWidget* parent, bool maltSelbst) : QWidget(parent), m_maltSelb
 }
 
 std::uint32_t Fläche::Anzeigefarbe(int nummer) const {
-  if (nummer < 1 || nummer > 4) return 0;
-  return static_cast<std::uint32_t>(m_anzeigefarbe[nummer].toLongLong());
+  return nummer < 1 || nummer > 4 ? 0 : m_anzeigefarbe[nummer];
 }
 
-void Fläche::Setze(int zelle, int nummer, std::uint32_t farbe) {
-  if (m_nummer[zelle] == nummer && m_farbe[zelle] == farbe) return;
+bool Fläche::Setze(int zelle, int nummer, std::uint32_t farbe) {
+  if (m_nummer[zelle] == nummer && m_farbe[zelle] == farbe) return false;
   m_nummer[zelle] = static_cast<std::uint8_t>(nummer);
   m_farbe[zelle] = farbe;
-  update((zelle % 8) * m_grösse, (zelle / 8) * m_grösse, m_grösse, m_grösse);
+  return true;
+}
+
+void Fläche::Malen(int zelle, int nummer, std::uint32_t farbe) {
+  // Only the painted cell is repainted, so a stroke stays cheap.
+  if (Setze(zelle, nummer, farbe)) update((zelle % 8) * m_grösse, (zelle / 8) * m_grösse, m_grösse, m_grösse);
 }
 
 void Fläche::SetzeAlle(const Zellen& nummern) {
-  for (int i = 0; i < 64; ++i) Setze(i, nummern[i], Anzeigefarbe(nummern[i]));
+  bool geaendert = false;
+  for (int i = 0; i < 64; ++i) geaendert |= Setze(i, nummern[i], Anzeigefarbe(nummern[i]));
+  if (geaendert) update();
 }
 
 QString Fläche::PositionAngabe(int Button, int Shift, double X, double Y) {
@@ -73,8 +83,8 @@ QString Fläche::PositionAngabe(int Button, int Shift, double X, double Y) {
     return QString::number(Button) + QLatin1Char(',') + QString::number(Shift) + QLatin1Char(',') +
            Koordinate(X) + QLatin1Char(',') + Koordinate(Y);
   }
-  if (Button == 1) Setze(zelle - 1, m_linksNummer, m_linksFarbe);
-  if (Button == 2) Setze(zelle - 1, m_rechtsNummer, m_rechtsFarbe);
+  if (Button == 1) Malen(zelle - 1, m_linksNummer, m_linksFarbe);
+  if (Button == 2) Malen(zelle - 1, m_rechtsNummer, m_rechtsFarbe);
   return {};
 }
 
@@ -98,7 +108,9 @@ void Fläche::Zuteilen(const QString& Daten) { SetzeAlle(KachelTextZuZellen(Date
 QString Fläche::Zurükgeben() const { return ZellenZuKachelText(m_nummer); }
 
 void Fläche::Farbenübergabe(const QString& f1, const QString& f2, const QString& f3, const QString& f4) {
-  m_anzeigefarbe = {QString(), f1, f2, f3, f4};
+  const QString* texte[] = {&f1, &f2, &f3, &f4};
+  for (int n = 1; n <= 4; ++n)
+    m_anzeigefarbe[n] = static_cast<std::uint32_t>(texte[n - 1]->toLongLong() & 0xFFFFFF);
 }
 
 QString Fläche::FarbenRückgabe() const {
@@ -139,8 +151,8 @@ void Fläche::paintEvent(QPaintEvent* event) {
 void Fläche::SelbstMalen(int Button, double X, double Y) {
   const int zelle = ZelleBei(X, Y);
   if (zelle == 0) return;
-  if (Button == 1) Setze(zelle - 1, m_linksNummer, m_linksFarbe);
-  if (Button == 2) Setze(zelle - 1, m_rechtsNummer, m_rechtsFarbe);
+  if (Button == 1) Malen(zelle - 1, m_linksNummer, m_linksFarbe);
+  if (Button == 2) Malen(zelle - 1, m_rechtsNummer, m_rechtsFarbe);
 }
 
 void Fläche::mousePressEvent(QMouseEvent* event) {

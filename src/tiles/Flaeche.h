@@ -53,7 +53,8 @@ class Fläche : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  void Setze(int zelle, int nummer, std::uint32_t farbe);
+  bool Setze(int zelle, int nummer, std::uint32_t farbe);
+  void Malen(int zelle, int nummer, std::uint32_t farbe);
   void SetzeAlle(const Zellen& nummern);
   int ZelleBei(double X, double Y) const;  // 1..64, or 0 outside
   void SelbstMalen(int Button, double X, double Y);
@@ -61,7 +62,7 @@ class Fläche : public QWidget {
   bool m_maltSelbst = false;
   std::array<std::uint32_t, 64> m_farbe{};
   Zellen m_nummer{};
-  std::array<QString, 5> m_anzeigefarbe;  // 1..4 used, decimal RGB text
+  std::array<std::uint32_t, 5> m_anzeigefarbe{};  // 1..4 used
   std::uint32_t m_linksFarbe = 0;
   std::uint32_t m_rechtsFarbe = 0;
   int m_linksNummer = 2;

@@ -9,7 +9,8 @@ namespace {
 constexpr int Twips = 15;
 }
 
-Frm_Bearbeiten::Frm_Bearbeiten() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+Frm_Bearbeiten::Frm_Bearbeiten()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Frm_Bearbeiten"));
   setWindowTitle(QStringLiteral("Tileset aussehen"));
   setAutoFillBackground(true);

@@ -9,13 +9,11 @@
 namespace {
 constexpr int MaxStellen = 6;
 
-bool NurStrg(const QKeyEvent& e) {
-  return (e.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
-}
+bool NurStrg(const QKeyEvent& e) { return (e.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier; }
 
 bool IstHexZeichen(QChar c) {
-  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F')) ||
-         (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+         (c >= QLatin1Char('A') && c <= QLatin1Char('F')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
 }
 }  // namespace
 
@@ -31,13 +29,16 @@ QString HexFeld::Tastenstatus(const QKeyEvent& e) {
     case Qt::Key_End:
     case Qt::Key_Home:
     case Qt::Key_Left:
-    case Qt::Key_Right: return QStringLiteral("ok");
+    case Qt::Key_Right:
+      return QStringLiteral("ok");
     case Qt::Key_X:
-    case Qt::Key_Z: return NurStrg(e) ? QString() : QStringLiteral("loschen");
+    case Qt::Key_Z:
+      return NurStrg(e) ? QString() : QStringLiteral("loschen");
     case Qt::Key_V:
       if (NurStrg(e)) Einfuegen();
       return QStringLiteral("loschen");
-    default: return QStringLiteral("loschen");
+    default:
+      return QStringLiteral("loschen");
   }
 }
 
@@ -46,7 +47,8 @@ void HexFeld::Einfuegen() {
   QString text = QGuiApplication::clipboard()->text();
   if (text.size() > MaxStellen) text = text.left(MaxStellen).toLower();
   for (QChar c : text)
-    if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
+    if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+          (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
       return;
   setText(text);
 }

@@ -106,7 +106,8 @@ class TestZahlen : public QObject {
     };
     QCOMPARE(pruefe(QByteArray(1542, '\0')), QString());
     QByteArray leererBlock = Tilesetblock::Bauen({});
-    for (int i = 0; i < 96; ++i) leererBlock.replace(2 + i * 16 + (i >= 64 ? 2 : 0), 16, QByteArray(16, '\0'));
+    for (int i = 0; i < 96; ++i)
+      leererBlock.replace(2 + i * 16 + (i >= 64 ? 2 : 0), 16, QByteArray(16, '\0'));
     QCOMPARE(pruefe(leererBlock), QString());
     QCOMPARE(fragen, 0);
     QByteArray belegt(1542, '\0');

@@ -1,14 +1,13 @@
-#include <QtTest>
-
 #include <QClipboard>
 #include <QSettings>
+#include <QtTest>
 
 #include "Dateizugriff.h"
-#include "Zahlen.h"
 #include "Frm_Bearbeiten.h"
 #include "Module1.h"
 #include "Testumgebung.h"
 #include "Tilesetblock.h"
+#include "Zahlen.h"
 #include "frm_Angaben.h"
 
 namespace {
@@ -162,8 +161,9 @@ class TestHauptfenster : public QObject {
     u.fenster().Chk_Geheim->setChecked(true);
     QCOMPARE(u.meldungen.size(), size_t(1));
     QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-    QCOMPARE(u.meldungen[0].text, QStringLiteral("Fehler: Die Datei 'Tilesets.gb' wurde nicht gefunden oder sie "
-                                                 "ist leer.\nBitte kontrolieren sie ob die date vorhanden ist."));
+    QCOMPARE(u.meldungen[0].text,
+             QStringLiteral("Fehler: Die Datei 'Tilesets.gb' wurde nicht gefunden oder sie "
+                            "ist leer.\nBitte kontrolieren sie ob die date vorhanden ist."));
     QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(1).Zurükgeben(), QString(48, QLatin1Char('0')));
     QVERIFY(QFileInfo::exists(u.Pfad(QStringLiteral("Tilesets.gb"))));
   }

@@ -14,7 +14,8 @@ namespace Testdaten {
 
 QByteArray Kacheln(int tileset, int salz) {
   QByteArray k(96 * 16, '\0');
-  for (int i = 0; i < k.size(); ++i) k[i] = static_cast<char>((tileset * 37 + i * 11 + salz * 5 + i / 16) | 1);
+  for (int i = 0; i < k.size(); ++i)
+    k[i] = static_cast<char>((tileset * 37 + i * 11 + salz * 5 + i / 16) | 1);
   return k;
 }
 
@@ -37,7 +38,8 @@ Rombau::Plan Plan() {
     plan.blumen[i] = static_cast<char>(0xF0 - i);
   }
   // Most of the ROM is taken; zero runs stay where the tests expect them.
-  for (qint64 i = 0; i < plan.fuellung.size(); ++i) plan.fuellung[i] = static_cast<char>((i * 13 + 7) % 251 + 1);
+  for (qint64 i = 0; i < plan.fuellung.size(); ++i)
+    plan.fuellung[i] = static_cast<char>((i * 13 + 7) % 251 + 1);
   for (qint64 i = 0x180000; i < 0x1B0000; ++i) plan.fuellung[i] = 0;
   for (qint64 i = 0x1C0000; i < 0x1D0000; ++i) plan.fuellung[i] = 0;
   return plan;

@@ -7,7 +7,8 @@
 namespace {
 QString ZufallsKachel(int salz) {
   QString t;
-  for (int i = 0; i < 16; ++i) t += QString::number((i * 37 + salz * 11) % 256).rightJustified(3, QLatin1Char('0'));
+  for (int i = 0; i < 16; ++i)
+    t += QString::number((i * 37 + salz * 11) % 256).rightJustified(3, QLatin1Char('0'));
   return t;
 }
 }  // namespace
@@ -33,7 +34,8 @@ class TestFlaeche : public QObject {
     // A game palette may hold one colour twice; read-back must still give
     // the numbers the cells were given.
     Fläche f;
-    f.Farbenübergabe(QStringLiteral("255"), QStringLiteral("255"), QStringLiteral("65280"), QStringLiteral("255"));
+    f.Farbenübergabe(QStringLiteral("255"), QStringLiteral("255"), QStringLiteral("65280"),
+                     QStringLiteral("255"));
     f.Zuteilen(ZufallsKachel(3));
     QCOMPARE(f.Zurükgeben(), ZufallsKachel(3));
     f.Farben(4, 2);

@@ -1,0 +1,153 @@
+#include "Frm_PalettenZu.h"
+
+#include <QCloseEvent>
+#include <algorithm>
+
+#include "Farbmodell.h"
+#include "Module1.h"
+#include "Zuordnung.h"
+
+namespace {
+template <class T>
+T* Element(T* w, const QString& name, QRect ort) {
+  w->setObjectName(name);
+  w->setGeometry(ort);
+  return w;
+}
+}  // namespace
+
+Frm_PalettenZu::Frm_PalettenZu() {
+  setObjectName(QStringLiteral("Frm_PalettenZu"));
+  setWindowTitle(QStringLiteral("Palettenzuordnung der Tilesets"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0, 0, 128));
+  pal.setColor(QPalette::WindowText, Qt::white);
+  setPalette(pal);
+  setFixedSize(416, 214);
+  Aufbauen();
+  Module1.PalettenZuGeladen = 1;
+  Module1.PalettenZuAktiv = 1;
+  Module1.ZuordnungGeladen = 0;
+  GrössePal();
+  RausLesen();
+}
+
+Frm_PalettenZu::~Frm_PalettenZu() { Form_Unload(); }
+
+void Frm_PalettenZu::Aufbauen() {
+  Paletten = Element(new QComboBox(this), QStringLiteral("Paletten"), QRect(8, 8, 200, 22));
+  Paletten->addItems({QStringLiteral("0 Schild-Palette"), QStringLiteral("1 Blumen-Palette"),
+                      QStringLiteral("2 Gras u. Baum-Palette"), QStringLiteral("3 Waser-Palette"),
+                      QStringLiteral("4 obere Tür-Palette"), QStringLiteral("5 Fels-Palette"),
+                      QStringLiteral("6 Dach-Palette"), QStringLiteral("7 Schrift-Palette")});
+  connect(Paletten, &QComboBox::activated, this, [this] { Paletten_Click(); });
+  for (int c = 1; c <= 4; ++c) {
+    const int x = 8 + (c - 1) * 100;
+    Label[c] = Element(new QLabel(QStringLiteral("Farbe%1:").arg(c), this), QStringLiteral("Label%1").arg(c),
+                       QRect(x, 34, 46, 18));
+    Lbl_Farbe[c] = Element(new Palettenlabel(QStringLiteral("0000"), this),
+                           QStringLiteral("Lbl_Farbe(%1)").arg(c), QRect(x + 46, 32, 48, 20));
+  }
+  Cmd_Speichern = Element(new QPushButton(QStringLiteral("Speichern"), this), QStringLiteral("Cmd_Speichern"),
+                          QRect(328, 6, 80, 26));
+  connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
+  m_pal[0] = Element(new QPushButton(QStringLiteral("0"), this), QStringLiteral("Pal(0)"),
+                     QRect(120 / 15, 840 / 15, 375 / 15, 375 / 15));
+  m_pal[0]->setCheckable(true);
+}
+
+void Frm_PalettenZu::GrössePal() {
+  for (int i = 1; i <= m_reihen * m_linien; ++i) {
+    QPushButton* knopf = new QPushButton(m_pal[0]->text(), this);
+    knopf->setObjectName(QStringLiteral("Pal(%1)").arg(i));
+    knopf->setCheckable(true);
+    knopf->setGeometry(m_pal[0]->geometry());
+    connect(knopf, &QPushButton::clicked, this, [this, i] { Pal_Click(i); });
+    m_pal[i] = knopf;
+  }
+  m_pal[0]->hide();
+  AnordnenPal();
+}
+
+void Frm_PalettenZu::AnordnenPal() {
+  int i = 1;
+  for (int r = 1; r <= m_reihen; ++r) {
+    const int zeilenAnfang = i;
+    for (int col = 1; col <= m_linien; ++col, ++i) {
+      QPushButton* knopf = m_pal[i];
+      if (col > 1) knopf->move(m_pal[i - 1]->x() + m_pal[i - 1]->width(), knopf->y());
+      if (r > 1) {
+        const QPushButton* oben = m_pal[zeilenAnfang - m_linien];
+        knopf->move(knopf->x(), oben->y() + oben->height());
+      }
+      knopf->show();
+    }
+  }
+}
+
+int Frm_PalettenZu::Palette() const { return std::max(Paletten->currentIndex(), 0); }
+
+int Frm_PalettenZu::Ziffer(const QPushButton* knopf) {
+  // Digits above 7 (damaged data) keep their hex value and so match no palette.
+  bool ok = false;
+  const int wert = knopf->text().toInt(&ok, 16);
+  return ok ? wert : -1;
+}
+
+void Frm_PalettenZu::Paletten_Click() {
+  m_waechter = true;
+  const int p = Palette();
+  // The swatches always follow the table, which may have changed since the
+  // assignment was read.
+  for (int c = 1; c <= 4; ++c) {
+    const QString& text = Module1.PalettenWerte[std::clamp(Module1.Tageszeit, 0, 4)][p][c];
+    const std::uint32_t farbe = FarbtextZuFarbe(text);
+    Lbl_Farbe[c]->setText(text);
+    Lbl_Farbe[c]->setSchrift(farbe);
+    Lbl_Farbe[c]->setHintergrund(farbe);
+  }
+  for (int i = 1; i <= Zuordnung::Tiles; ++i) m_pal[i]->setChecked(Ziffer(m_pal[i]) == p);
+  m_waechter = false;
+}
+
+void Frm_PalettenZu::Pal_Click(int Index) {
+  if (m_waechter) return;
+  m_waechter = true;
+  QPushButton* knopf = m_pal[Index];
+  const int p = Palette();
+  if (Ziffer(knopf) != p) {
+    knopf->setText(QString::number(p));
+    knopf->setChecked(true);
+  } else if (p != 7) {
+    knopf->setText(QStringLiteral("7"));
+    knopf->setChecked(false);
+  } else {
+    knopf->setChecked(true);  // palette 7 cannot be taken away
+  }
+  m_waechter = false;
+}
+
+void Frm_PalettenZu::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Form_Activate();
+}
+
+void Frm_PalettenZu::Form_Activate() {
+  Paletten->setCurrentIndex(0);
+  Paletten_Click();
+  Module1.PalettenZuAktiv = 1;
+  if (Module1.ZuordnungGeladen == 0) RausLesen();
+}
+
+void Frm_PalettenZu::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+void Frm_PalettenZu::Form_Unload() {
+  Module1.PalettenZuAktiv = 0;
+  Module1.ZuordnungGeladen = 0;
+  Module1.PalettenZuGeladen = 0;
+}
