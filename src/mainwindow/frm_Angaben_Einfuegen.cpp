@@ -1,4 +1,133 @@
+#include <algorithm>
+
+#include "Dateizugriff.h"
+#include "Freisuche.h"
+#include "Frm_Bearbeiten.h"
+#include "Kopftabelle.h"
+#include "LeerPruefen.h"
+#include "Meldung.h"
+#include "Module1.h"
+#include "Tilesetblock.h"
+#include "Zahlen.h"
 #include "frm_Angaben.h"
 
-void frm_Angaben::Cmd_Einfügen_Click() {}
-void frm_Angaben::Cmd_sucheOff_Click() {}
+namespace {
+constexpr qint64 VerbotenAb = 0x1BB900;
+constexpr qint64 VerbotenBis = 0x1BC000;
+
+Tilesetblock::KachelTexte AnsichtsKacheln() {
+  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
+  Tilesetblock::KachelTexte texte;
+  for (int i = 1; i <= Tilesetblock::Kacheln; ++i)
+    texte[i - 1] =
+        i <= ansicht.AnzahlTiles() ? ansicht.Fläche(i).Zurükgeben() : QString(48, QLatin1Char('0'));
+  return texte;
+}
+
+bool KeinRomOffen() {
+  if (!Module1.RomDatei.isEmpty()) return false;
+  Meldung(QStringLiteral("Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
+          QStringLiteral("Fehler"));
+  return true;
+}
+
+// The old copy goes only when it is this tileset's own stored block and no
+// pointer leads there once the write is done. Returns the line the report
+// gets when it stays.
+QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
+  const qint64 alt = HexZuZahl(Module1.QuellOffset);
+  const QString grund =
+      Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), alt, ersetzen ? n : 0);
+  if (!grund.isEmpty())
+    return QStringLiteral("\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2")
+        .arg(Module1.QuellOffset, grund);
+  w.Nullen(alt, Tilesetblock::Laenge);
+  return {};
+}
+
+// The ROM target: original place, free test, old copy, pointer, block, in one
+// all-or-nothing write.
+void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
+  const QString zeigerText = f.Lbl_Pointer->text();
+  if (zeigerText == Module1.OrgPointer[n]) {
+    Meldung(QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
+    return;
+  }
+  const QByteArray zeiger = Kopftabelle::ZeigerBytes(zeigerText);
+  const bool ersetzen = f.Chk_Ersetzen->isChecked();
+  if (ersetzen && zeiger.isEmpty()) {
+    Meldung(QStringLiteral("Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.")
+                .arg(Module1.ZielOffset),
+            QStringLiteral("Fehler"));
+    return;
+  }
+  const auto& neu = Module1.NeuPointer;
+  if (std::find(neu.begin() + 1, neu.end(), zeigerText) == neu.end()) {
+    QString ergebnis, datei = Module1.RomDatei;
+    LeerPrüfen(ergebnis, datei, Module1.ZielOffset);
+    if (ergebnis == QLatin1String("close")) return;
+  }
+  Schreibvorgang w(Module1.RomDatei, true);
+  const QString nichtGelöscht = zeigerText != neu[n] && !neu[n].isEmpty() && f.Chk_Löschen->isChecked()
+                                    ? AlteKopieLoeschen(w, n, ersetzen)
+                                    : QString();
+  if (ersetzen) w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
+  w.Schreiben(HexZuZahl(Module1.ZielOffset), block);
+  if (!w.Ausfuehren()) return;
+  QString bericht =
+      QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + Module1.ZielOffset;
+  if (ersetzen)
+    bericht +=
+        QStringLiteral("\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!").arg(n).arg(zeigerText);
+  Meldung(bericht + nichtGelöscht);
+  f.Auswahl_Click();
+}
+}  // namespace
+
+void frm_Angaben::Cmd_Einfügen_Click() {
+  const int n = Auswahl->currentIndex() + 1;
+  if (n < 1) return;
+  const bool nachTilesetsGb = TilesetQuelleGeheim();
+  if (!nachTilesetsGb && KeinRomOffen()) return;
+  Module1.ZielOffset = Txt_Ort->text();
+  if (!IstHex(Module1.ZielOffset)) {
+    Meldung(QStringLiteral("Der Offset '%1' ist keine Hexadezimalzahl. Es wurde nichts geschrieben.")
+                .arg(Module1.ZielOffset),
+            QStringLiteral("Fehler"));
+    return;
+  }
+  const qint64 ziel = HexZuZahl(Module1.ZielOffset);
+  if (ziel > VerbotenAb && ziel < VerbotenBis) {
+    Meldung(
+        QStringLiteral("Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!"),
+        QStringLiteral("!!ACHTUNG!!"));
+    return;
+  }
+  const QByteArray block = Tilesetblock::Bauen(AnsichtsKacheln());
+  if (nachTilesetsGb) {
+    Schreibvorgang w(Module1.QuellDatei, false);
+    w.Schreiben(ziel, block);
+    if (!w.Ausfuehren()) return;
+    Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
+    Auswahl_Click();
+    return;
+  }
+  InsRomEinfuegen(*this, n, block);
+}
+
+void frm_Angaben::Cmd_sucheOff_Click() {
+  if (KeinRomOffen()) return;
+  const qint64 start = HexZuZahl(Module1.FreierOffset) + Tilesetblock::Laenge;
+  const qint64 gefunden = Freisuche::Suchen(*Dateizugriff::Inhalt(Module1.RomDatei), start);
+  if (gefunden < 0) {
+    Meldung(
+        QStringLiteral("Es wurde kein leerer Offset gefunden: Unterhalb von 1BB9FF enthält das Rom "
+                       "keinen freien Bereich von 1542 Bytes (nur Nullen)."));
+    return;
+  }
+  Module1.FreierOffset = Hex(gefunden);
+  const Antwort a = Meldung(QStringLiteral("Der nächste geeignete Offset ist: ") + Module1.FreierOffset +
+                                QStringLiteral(". Soll dieser eingetragen wer den?"),
+                            {}, Knoepfe::JaNein);
+  if (a == Antwort::Ja) Txt_Ort->setText(Module1.FreierOffset);
+}

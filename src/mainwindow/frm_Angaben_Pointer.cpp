@@ -1,5 +1,104 @@
+#include "Dateizugriff.h"
+#include "Kopftabelle.h"
+#include "Meldung.h"
+#include "Module1.h"
+#include "Tilesetblock.h"
+#include "Zahlen.h"
 #include "frm_Angaben.h"
 
-void frm_Angaben::Cmd_Pointeränd_Click() {}
-void frm_Angaben::Cmd_AltPointer_Click() {}
-void frm_Angaben::Cmd_PointeruLöschen_Click() {}
+namespace {
+// The chosen tileset n, or 0 when a pointer operation cannot run: no tileset
+// chosen, or no ROM open.
+int PointerTileset(const frm_Angaben& f) {
+  const int n = f.Auswahl->currentIndex() + 1;
+  if (n < 1) return 0;
+  if (Module1.RomDatei.isEmpty()) {
+    Meldung(QStringLiteral("Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
+            QStringLiteral("Fehler"));
+    return 0;
+  }
+  return n;
+}
+
+QByteArray OriginalZeiger(int n) {
+  const QByteArray zeiger = Kopftabelle::ZeigerBytes(Module1.OrgPointer[n]);
+  if (zeiger.isEmpty())
+    Meldung(QStringLiteral("Der Original Pointer des %1.Tilesets fehlt in 'OriginalPointer.ini' oder ist "
+                           "ungültig. Es wurde nichts geschrieben.")
+                .arg(n),
+            QStringLiteral("Fehler"));
+  return zeiger;
+}
+}  // namespace
+
+void frm_Angaben::Cmd_Pointeränd_Click() {
+  const int n = PointerTileset(*this);
+  if (n == 0) return;
+  if (TilesetQuelleGeheim()) {
+    Meldung(QStringLiteral("Solange \"In Tilesets.gb speichern\" oder \"Originaldaten ändern\" gewählt ist, "
+                           "kann kein Pointer geändert werden."),
+            QStringLiteral("Achtung"));
+    return;
+  }
+  const QString zeigerText = Lbl_Pointer->text();
+  if (zeigerText == Module1.OrgPointer[n] || zeigerText == Module1.NeuPointer[n]) {
+    Meldung(QStringLiteral("Bitte geben Sie den Offset des zu verpointeten Tilesets an!"),
+            QStringLiteral("Achtung"));
+    return;
+  }
+  const QByteArray zeiger = Kopftabelle::ZeigerBytes(zeigerText);
+  if (!IstHex(Txt_Ort->text()) || zeiger.isEmpty()) {
+    Meldung(QStringLiteral("Zum Offset '%1' gibt es keinen gültigen Pointer. Es wurde nichts geschrieben.")
+                .arg(Txt_Ort->text()),
+            QStringLiteral("Fehler"));
+    return;
+  }
+  const QByteArray bereich =
+      Dateizugriff::Lesen(Module1.RomDatei, HexZuZahl(Txt_Ort->text()), Tilesetblock::Laenge);
+  if (!Tilesetblock::HatMarker(bereich) &&
+      Meldung(QStringLiteral("An diesem Ort befindet sich kein Tileset.Trotzdem ändern?"), {},
+              Knoepfe::JaNein) != Antwort::Ja)
+    return;
+  Schreibvorgang w(Module1.RomDatei, true);
+  w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
+  if (!w.Ausfuehren()) return;
+  Meldung(QStringLiteral("Pointer wurde erfolgreich geendert!"));
+  Auswahl_Click();
+}
+
+void frm_Angaben::Cmd_AltPointer_Click() {
+  const int n = PointerTileset(*this);
+  if (n == 0) return;
+  const QByteArray zeiger = OriginalZeiger(n);
+  if (zeiger.isEmpty()) return;
+  Schreibvorgang w(Module1.RomDatei, true);
+  w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
+  if (!w.Ausfuehren()) return;
+  Module1.NeuPointer[n].clear();
+  Meldung(QStringLiteral("Pointer wurde erfolgreich wieder hergestelt!"));
+  Auswahl_Click();
+}
+
+void frm_Angaben::Cmd_PointeruLöschen_Click() {
+  const int n = PointerTileset(*this);
+  if (n == 0) return;
+  const QByteArray zeiger = OriginalZeiger(n);
+  if (zeiger.isEmpty()) return;
+  Schreibvorgang w(Module1.RomDatei, true);
+  w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
+  // Only the tileset's own stored block is erased, never data a pointer set
+  // with "Trotzdem ändern?" led to, nor a block another tileset uses.
+  const QString grund = Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei),
+                                                     HexZuZahl(Module1.QuellOffset), n);
+  if (grund.isEmpty()) w.Nullen(HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge);
+  if (!w.Ausfuehren()) return;
+  Module1.NeuPointer[n].clear();
+  if (grund.isEmpty())
+    Meldung(
+        QStringLiteral("Pointer wurde erfolgreich wieder hergestelt! Tileset wurde erfolgreich gelöscht!"));
+  else
+    Meldung(
+        QStringLiteral("Pointer wurde erfolgreich wieder hergestelt!\nAm Offset %1 wurde nichts gelöscht: %2")
+            .arg(Module1.QuellOffset, grund));
+  Auswahl_Click();
+}

@@ -1,0 +1,111 @@
+#include "Frm_Kolli.h"
+
+#include <QCloseEvent>
+
+#include "Blockdaten.h"
+#include "Kollision.h"
+#include "Module1.h"
+#include "Zahlen.h"
+#include "frm_Block.h"
+
+namespace {
+constexpr int Seite = Blockdaten::KachelSeite;
+constexpr int BildLinks = 68, BildOben = 40;
+constexpr int Fuge = 2;  // keeps the quadrants apart on the screen
+}  // namespace
+
+Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
+  Aufbauen();
+  connect(Cbo_Block, &QComboBox::currentIndexChanged, this, [this] { Cbo_Block_Click(); });
+  connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
+  frm_Block::Instanz();
+  ListenModus(Module1.KolliKurzListe == 1);
+  Leeren();
+}
+
+void Frm_Kolli::Aufbauen() {
+  setObjectName(QStringLiteral("Frm_Kolli"));
+  setWindowTitle(QStringLiteral("Kolisions- und Blockdaten Editor"));
+  setFixedSize(470, 330);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0, 0, 128));
+  pal.setColor(QPalette::WindowText, Qt::white);
+  setPalette(pal);
+
+  Cbo_Block = new QComboBox(this);
+  Cbo_Block->setObjectName(QStringLiteral("Cbo_Block"));
+  for (int b = 1; b <= Blockdaten::Bloecke; ++b) Cbo_Block->addItem(HexStellen(b, 2));
+  Cbo_Block->setGeometry(8, 8, 52, 24);
+
+  Lbl_Ort = new QLabel(QStringLiteral("Speicher Ort"), this);
+  Lbl_Ort->setObjectName(QStringLiteral("Lbl_Ort"));
+  Lbl_Ort->setGeometry(68, 8, 120, 24);
+
+  for (int q = 1; q <= 4; ++q) {
+    const int spalte = (q - 1) % 2, reihe = (q - 1) / 2;
+    Pic_Aussehen[q] = new Bildfeld(2 * Seite, 2 * Seite, this);
+    Pic_Aussehen[q]->setObjectName(QStringLiteral("Pic_Aussehen(%1)").arg(q));
+    Pic_Aussehen[q]->move(BildLinks + spalte * (2 * Seite + Fuge), BildOben + reihe * (2 * Seite + Fuge));
+    WerteAufbauen(q, spalte == 0 ? 8 : BildLinks + 4 * Seite + Fuge + 8,
+                  BildOben + 4 + reihe * (2 * Seite + Fuge));
+  }
+
+  Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
+  Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
+  Cmd_Speichern->setGeometry(8, 118, 180, 26);
+
+  Beschreibung = new QLabel(Kollision::Beschreibung(), this);
+  Beschreibung->setObjectName(QStringLiteral("Beschreibung"));
+  Beschreibung->setWordWrap(true);
+  Beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Beschreibung->setGeometry(208, 0, 254, 322);
+}
+
+void Frm_Kolli::WerteAufbauen(int q, int x, int y) {
+  Cbo_Art1[q] = new QComboBox(this);
+  Cbo_Art1[q]->setObjectName(QStringLiteral("Cbo_Art1(%1)").arg(q));
+  Cbo_Art1[q]->addItems(Kollision::KurzListe());
+  Cbo_Art1[q]->setGeometry(x, y, 52, 24);
+  Cbo_Art[q] = new QComboBox(this);
+  Cbo_Art[q]->setObjectName(QStringLiteral("Cbo_Art(%1)").arg(q));
+  for (int v = 0; v <= 0xFF; ++v) Cbo_Art[q]->addItem(HexStellen(v, 2));
+  Cbo_Art[q]->setGeometry(x, y, 52, 24);
+}
+
+void Frm_Kolli::ListenModus(bool kurz) {
+  m_kurz = kurz;
+  for (int q = 1; q <= 4; ++q) {
+    Cbo_Art[q]->setVisible(!kurz);
+    Cbo_Art1[q]->setVisible(kurz);
+  }
+}
+
+int Frm_Kolli::Ort(int Linie, int Reihe, int Brei) const {
+  return Reihe == 1 ? Linie : (Reihe - 1) * Brei + Linie;
+}
+
+void Frm_Kolli::Leeren() {
+  {
+    const QSignalBlocker sperre(Cbo_Block);
+    Cbo_Block->setCurrentIndex(-1);
+  }
+  Cbo_Block->setEnabled(false);
+  Cmd_Speichern->setEnabled(false);
+  Lbl_Ort->setText(QStringLiteral("Speicher Ort"));
+  for (int q = 1; q <= 4; ++q) {
+    Pic_Aussehen[q]->Leeren();
+    Cbo_Art[q]->setCurrentIndex(-1);
+    Cbo_Art1[q]->setCurrentIndex(-1);
+  }
+}
+
+void Frm_Kolli::Bereit() {
+  Cbo_Block->setEnabled(true);
+  Cmd_Speichern->setEnabled(true);
+}
+
+void Frm_Kolli::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  hide();
+}

@@ -1,0 +1,148 @@
+#include "frm_Block.h"
+
+#include <QCloseEvent>
+
+#include "Blockbild.h"
+#include "Blockdaten.h"
+#include "Dateizugriff.h"
+#include "Frm_Kolli.h"
+#include "Module1.h"
+#include "Zahlen.h"
+
+namespace {
+constexpr int Seite = Blockdaten::KachelSeite;
+
+// Offsets beyond six digits still show, so a pointer leading far past the ROM
+// is visible as such.
+QString Sechsstellig(qint64 offset) {
+  const QString text = HexStellen(offset, 6);
+  return text.isEmpty() ? Hex(offset) : text;
+}
+}  // namespace
+
+frm_Block::frm_Block() : QWidget(nullptr, Qt::Window) {
+  Aufbauen();
+  Verbinden();
+  Leeren();
+}
+
+void frm_Block::Aufbauen() {
+  setObjectName(QStringLiteral("frm_Block"));
+  setWindowTitle(QStringLiteral("Blockdaten"));
+  setFixedSize(272, 218);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0, 0, 128));
+  pal.setColor(QPalette::WindowText, Qt::white);
+  setPalette(pal);
+
+  Cbo_Block = new QComboBox(this);
+  Cbo_Block->setObjectName(QStringLiteral("Cbo_Block"));
+  for (int b = 1; b <= Blockdaten::Bloecke; ++b) Cbo_Block->addItem(HexStellen(b, 2));
+  Cbo_Block->setGeometry(8, 8, 52, 24);
+
+  Pic_Block = new Bildfeld(4 * Seite, 4 * Seite, this);
+  Pic_Block->setObjectName(QStringLiteral("Pic_Block"));
+  Pic_Block->move(68, 8);
+  Pic_Aktuell = new Bildfeld(Seite, Seite, this);
+  Pic_Aktuell->setObjectName(QStringLiteral("Pic_Aktuell"));
+  Pic_Aktuell->move(140, 8);
+
+  auto beschriftung = [this](const char* name, const QString& text, int y) {
+    auto* l = new QLabel(text, this);
+    l->setObjectName(QString::fromUtf8(name));
+    l->setGeometry(164, y, 104, 16);
+    return l;
+  };
+  Lbl_Tile = beschriftung("Lbl_Tile", QStringLiteral("Tile:"), 8);
+  Lbl_Block = beschriftung("Lbl_Block", QStringLiteral("Block:"), 26);
+  Lbl_Offset = beschriftung("Lbl_Offset", QStringLiteral("Offset:"), 44);
+  Lbl_Pos = beschriftung("Lbl_Pos", QString(), 62);
+
+  Pic_Tileset = new Bildfeld(Blockbild::Spalten * Seite, Blockbild::Reihen * Seite, this);
+  Pic_Tileset->setObjectName(QStringLiteral("Pic_Tileset"));
+  Pic_Tileset->move(8, 80);
+
+  Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
+  Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
+  Cmd_Speichern->setGeometry(8, 184, 124, 26);
+  Cmd_Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  Cmd_Abbrechen->setObjectName(QStringLiteral("Cmd_Abbrechen"));
+  Cmd_Abbrechen->setGeometry(140, 184, 124, 26);
+}
+
+void frm_Block::Verbinden() {
+  connect(Cbo_Block, &QComboBox::currentIndexChanged, this, [this] { Cbo_Block_Click(); });
+  Pic_Tileset->MouseDown = [this](int b, int s, double x, double y) { Pic_Tileset_MouseMove(b, s, x, y); };
+  Pic_Tileset->MouseMove = Pic_Tileset->MouseDown;
+  Pic_Block->MouseDown = [this](int b, int s, double x, double y) { Pic_Block_MouseMove(b, s, x, y); };
+  Pic_Block->MouseMove = Pic_Block->MouseDown;
+  connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
+  connect(Cmd_Abbrechen, &QPushButton::clicked, this, [this] { hide(); });
+}
+
+QString frm_Block::Ort(int Linie, int Reihe, int Brei) const { return Blockdaten::Ort(Linie, Reihe, Brei); }
+
+QString frm_Block::Ort2(int Zahl, int Weit) const { return Blockdaten::Ort2(Zahl, Weit); }
+
+bool frm_Block::IsInt(double Variable) { return Blockdaten::IsInt(Variable); }
+
+void frm_Block::Leeren() {
+  Module1.AktuellerBlock.clear();
+  AktuellesTile.clear();
+  {
+    const QSignalBlocker sperre(Cbo_Block);
+    Cbo_Block->setCurrentIndex(-1);
+  }
+  Cbo_Block->setEnabled(false);
+  Cmd_Speichern->setEnabled(false);
+  Lbl_Tile->setText(QStringLiteral("Tile:"));
+  Lbl_Block->setText(QStringLiteral("Block:"));
+  Lbl_Offset->setText(QStringLiteral("Offset:"));
+  Lbl_Pos->clear();
+  for (Bildfeld* bild : {Pic_Block, Pic_Aktuell, Pic_Tileset}) bild->Leeren();
+}
+
+void frm_Block::Bereit() {
+  Cbo_Block->setEnabled(true);
+  Cmd_Speichern->setEnabled(true);
+}
+
+void frm_Block::Cbo_Block_Click() {
+  const int i = Cbo_Block->currentIndex();
+  if (i < 0 || Module1.RomDatei.isEmpty()) return;
+  Module1.BlockOrt = Blockdaten::BlockOffset(HexZuZahl(Lbl_Pos->text()), i + 1);
+  Lbl_Offset->setText(QStringLiteral("Offset: ") + Sechsstellig(Module1.BlockOrt));
+  Lbl_Block->setText(QStringLiteral("Block: ") + HexStellen(i + 1, 2));
+  Module1.AktuellerBlock =
+      Blockdaten::AusBytes(Dateizugriff::Lesen(Module1.RomDatei, Module1.BlockOrt, Blockdaten::SatzLaenge));
+  ++m_ladevorgaenge;
+  Zuteilen();
+  if (Module1.LadeSperre == 1) return;
+  Module1.LadeSperre = 1;
+  KollisionsfensterMitziehen(i);
+  Module1.LadeSperre = 0;
+}
+
+void frm_Block::KollisionsfensterMitziehen(int index) {
+  Frm_Kolli& kolli = Frm_Kolli::Instanz();
+  if (kolli.Cbo_Block->currentIndex() != index)
+    kolli.Cbo_Block->setCurrentIndex(index);
+  else
+    kolli.Cbo_Block_Click();
+}
+
+void frm_Block::Zuteilen() {
+  const QString& block = Module1.AktuellerBlock;
+  if (block.size() != 2 * Blockdaten::SatzLaenge) return;
+  const QImage& tileset = Pic_Tileset->Bild();
+  Pic_Block->Aendern([&](QImage& bild) {
+    for (int j = 0; j < Blockdaten::SatzLaenge; ++j)
+      Blockbild::Kachel(tileset, Blockdaten::Kachel(block, j), bild, (j % 4) * Seite, (j / 4) * Seite);
+  });
+}
+
+void frm_Block::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  hide();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "Bildfeld.h"
+#include "Einzeln.h"
+
+// The block editor: the current block of 4 x 4 tiles drawn from the tileset
+// picture, tiles picked there and placed into the block with the mouse, and
+// the block's 16 bytes written back into the ROM. It shares the current block
+// (Module1.AktuellerBlock) with the collision editor, which sets it up at each
+// tileset change.
+class frm_Block : public QWidget, public Einzeln<frm_Block> {
+ public:
+  frm_Block();
+
+  QString Ort(int Linie, int Reihe, int Brei) const;
+  QString Ort2(int Zahl, int Weit) const;
+  static bool IsInt(double Variable);
+
+  void Zuteilen();
+  void Cbo_Block_Click();
+  void Pic_Tileset_MouseMove(int Button, int Shift, double X, double Y);
+  void Pic_Block_MouseMove(int Button, int Shift, double X, double Y);
+  void Cmd_Speichern_Click();
+
+  // Without a ROM there is no block to show.
+  void Leeren();
+  void Bereit();
+
+  // How often this window has read a block from the ROM.
+  int Ladevorgaenge() const { return m_ladevorgaenge; }
+
+  QString AktuellesTile;
+
+  QComboBox* Cbo_Block = nullptr;
+  Bildfeld* Pic_Block = nullptr;
+  Bildfeld* Pic_Aktuell = nullptr;
+  Bildfeld* Pic_Tileset = nullptr;
+  QLabel* Lbl_Tile = nullptr;
+  QLabel* Lbl_Block = nullptr;
+  QLabel* Lbl_Offset = nullptr;
+  QLabel* Lbl_Pos = nullptr;
+  QPushButton* Cmd_Speichern = nullptr;
+  QPushButton* Cmd_Abbrechen = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Aufbauen();
+  void Verbinden();
+  void KollisionsfensterMitziehen(int index);
+  void AktuellSetzen(const QString& kachel);
+
+  int m_ladevorgaenge = 0;
+};

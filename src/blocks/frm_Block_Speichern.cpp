@@ -1,0 +1,13 @@
+#include "Blockdaten.h"
+#include "Dateizugriff.h"
+#include "Module1.h"
+#include "frm_Block.h"
+
+void frm_Block::Cmd_Speichern_Click() {
+  if (Module1.RomDatei.isEmpty() || Module1.AktuellerBlock.size() != 2 * Blockdaten::SatzLaenge) return;
+  Schreibvorgang schreiben(Module1.RomDatei, true);
+  schreiben.Schreiben(Module1.BlockOrt, Blockdaten::ZuBytes(Module1.AktuellerBlock));
+  // On failure the placements stay, so the user can try again.
+  if (!schreiben.Ausfuehren()) return;
+  Cbo_Block_Click();
+}

@@ -1,0 +1,116 @@
+#include "Bildimport.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <vector>
+
+#include "Zahlen.h"
+
+namespace Bildimport {
+
+namespace {
+const QString Abstand = QStringLiteral("    ");
+}  // namespace
+
+qint64 Farbe(const QImage& bild, int x, int y) {
+  if (!bild.valid(x, y)) return -1;
+  const QRgb p = bild.pixel(x, y);
+  return qRed(p) + 256 * qGreen(p) + 65536 * qBlue(p);
+}
+
+QString HexS(qint64 Zahl, int Weit) {
+  const QString s = Hex(Zahl);
+  return s.size() > Weit ? QString() : s.rightJustified(Weit, QLatin1Char('0'));
+}
+
+namespace {
+// HexS(farbe, 6) for a colour that has a pixel, without the detour over Hex.
+QString Sechsstellig(qint64 farbe) {
+  static const char ziffern[] = "0123456789ABCDEF";
+  QChar text[6];
+  for (int i = 5; i >= 0; --i, farbe >>= 4) text[i] = QLatin1Char(ziffern[farbe & 0xF]);
+  return QString(text, 6);
+}
+}  // namespace
+
+QStringList Farberkennung(const QImage& bild, int faktor) {
+  QStringList schluessel;
+  // One bit per 24-bit colour: a picture may have thousands of them.
+  std::vector<quint64> gesehen((1 << 24) / 64, 0);
+  bool fehlendGesehen = false;
+  for (int y = 0; y < Hoehe; ++y) {
+    for (int x = 0; x < Breite; ++x) {
+      const qint64 farbe = Farbe(bild, x * faktor, y * faktor);
+      if (farbe < 0) {
+        if (!fehlendGesehen) schluessel << QString();
+        fehlendGesehen = true;
+        continue;
+      }
+      quint64& wort = gesehen[farbe / 64];
+      const quint64 bit = quint64(1) << (farbe % 64);
+      if (wort & bit) continue;
+      wort |= bit;
+      schluessel << Sechsstellig(farbe);
+    }
+  }
+  return schluessel;
+}
+
+QString Eintrag(const QString& schluessel, const QString& farbname) {
+  return schluessel + Abstand + farbname;
+}
+
+QString Schluessel(const QString& eintrag) { return eintrag.left(eintrag.indexOf(Abstand)); }
+
+std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStringList& eintraege) {
+  QHash<qint64, QChar> nummer;
+  nummer.reserve(eintraege.size());
+  for (const QString& e : eintraege) {
+    // Only entries with a six-digit key can match a pixel.
+    if (e.size() <= 15 || QStringView(e).mid(6, Abstand.size()) != Abstand) continue;
+    bool hex = false;
+    const qint64 farbe = QStringView(e).left(6).toUInt(&hex, 16);
+    if (hex && !nummer.contains(farbe)) nummer.insert(farbe, e.at(15));
+  }
+  std::array<QString, 96> texte;
+  for (int r = 0; r < 6; ++r) {
+    for (int c = 0; c < 16; ++c) {
+      QString& text = texte[16 * r + c];
+      text.reserve(64);
+      for (int py = 0; py < 8; ++py)
+        for (int px = 0; px < 8; ++px)
+          text += nummer.value(Farbe(bild, faktor * (px + 8 * c), faktor * (py + 8 * r)), QLatin1Char('4'));
+    }
+  }
+  return texte;
+}
+
+Geladen Laden(const QString& pfad) {
+  const QFileInfo info(pfad);
+  if (!info.isFile()) return {{}, QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(pfad)};
+  if (info.size() == 0) return {{}, QStringLiteral("Die Datei '%1' ist leer.").arg(pfad)};
+  const QString keinBild =
+      QStringLiteral("Die Datei '%1' ist kein Bild, das geladen werden kann (BMP, GIF, JPEG oder PNG).")
+          .arg(pfad);
+  QImageReader leser(pfad);
+  if (!leser.canRead()) return {{}, keinBild};
+  const QSize groesse = leser.size();
+  if (!groesse.isValid() || groesse.isEmpty()) return {{}, keinBild};
+  if (qint64(groesse.width()) * groesse.height() > MaxPixel)
+    return {{},
+            QStringLiteral("Das Bild '%1' ist zu groß (%2 × %3 Pixel).\n"
+                           "Bitte ein Bild von 128 × 48 oder 256 × 96 Pixeln laden.")
+                .arg(pfad)
+                .arg(groesse.width())
+                .arg(groesse.height())};
+  leser.setClipRect(QRect(0, 0, std::min(groesse.width(), Breite * MaxFaktor),
+                          std::min(groesse.height(), Hoehe * MaxFaktor)));
+  QImage bild = leser.read();
+  if (bild.isNull())
+    return {{},
+            QStringLiteral("Das Bild '%1' konnte nicht gelesen werden:\n%2").arg(pfad, leser.errorString())};
+  return {bild, {}};
+}
+
+}  // namespace Bildimport

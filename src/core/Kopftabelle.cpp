@@ -1,0 +1,38 @@
+#include "Kopftabelle.h"
+
+#include "Tilesetblock.h"
+#include "Zahlen.h"
+
+namespace Kopftabelle {
+
+namespace {
+constexpr qint64 Anfang = 0x156D3;
+constexpr int Satz = 15;
+
+quint8 Byte(const QByteArray& rom, qint64 i) { return i < rom.size() ? static_cast<quint8>(rom.at(i)) : 0; }
+
+qint64 ZielVon(const QByteArray& rom, int n) {
+  const qint64 ort = ZeigerOrt(n);
+  const qint64 adresse = Byte(rom, ort + 1) | (Byte(rom, ort + 2) << 8);
+  return Byte(rom, ort) * 0x4000 + adresse - 0x4000;
+}
+}  // namespace
+
+qint64 ZeigerOrt(int n) { return Anfang + Satz * n; }
+
+QByteArray ZeigerBytes(const QString& text) {
+  if (text.size() != 6 || !IstHex(text)) return {};
+  return QByteArray::fromHex(text.toLatin1());
+}
+
+QString LoeschHindernis(const QByteArray& rom, qint64 offset, int ausser) {
+  if (!Tilesetblock::HatMarker(rom.mid(offset, Tilesetblock::Laenge)))
+    return QStringLiteral("Dort liegt kein gespeichertes Tileset.");
+  for (int n = 1; n <= 28; ++n) {
+    if (n != ausser && ZielVon(rom, n) == offset)
+      return QStringLiteral("Der Pointer des %1.Tilesets zeigt noch dorthin.").arg(n);
+  }
+  return {};
+}
+
+}  // namespace Kopftabelle

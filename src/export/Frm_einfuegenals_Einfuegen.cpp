@@ -1,0 +1,130 @@
+#include <algorithm>
+
+#include "Dateizugriff.h"
+#include "Frm_Bearbeiten.h"
+#include "Frm_einfuegenals.h"
+#include "LeerPruefen.h"
+#include "Meldung.h"
+#include "Module1.h"
+#include "Tilesetblock.h"
+#include "Zahlen.h"
+
+namespace {
+constexpr qint64 KopfTabelle = 0x156D3;
+constexpr int Satz = 15;
+constexpr qint64 VerbotenAb = 0x1BB900;
+constexpr qint64 VerbotenBis = 0x1BC000;
+
+QByteArray BlockDerAnsicht() {
+  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
+  Tilesetblock::KachelTexte texte;
+  for (int i = 1; i <= Tilesetblock::Kacheln; ++i)
+    texte[i - 1] =
+        i <= ansicht.AnzahlTiles() ? ansicht.Fläche(i).Zurükgeben() : QString(48, QLatin1Char('0'));
+  return Tilesetblock::Bauen(texte);
+}
+
+QString ZeigerInDatei(const QString& datei, int n) {
+  return QString::fromLatin1(Dateizugriff::Lesen(datei, KopfTabelle + Satz * n, 3).toHex().toUpper());
+}
+}  // namespace
+
+void Frm_einfügenals::Einfügen() {
+  const int n = Auswahl->currentIndex() + 1;
+  EinfügeOffset = Txt_Ort->text();
+  if (!OffsetGueltig()) return;
+  const qint64 v = HexZuZahl(EinfügeOffset);
+  if (v > VerbotenAb && v < VerbotenBis) {
+    Meldung(
+        QStringLiteral("Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!"),
+        QStringLiteral("!!ACHTUNG!!"));
+    return;
+  }
+  if (Opt_Tilesets->isChecked())
+    InTilesetsGb(v, n);
+  else
+    InRom(v, n);
+}
+
+bool Frm_einfügenals::OffsetGueltig() {
+  // Text pasted with the mouse passes the box's key rules.
+  if (IstHex(EinfügeOffset) && EinfügeOffset.size() <= 6) return true;
+  Meldung(QStringLiteral("Der Offset '%1' ist keine gültige Hexadezimalzahl.\n"
+                         "Bitte höchstens 6 Zeichen 0-9 und A-F angeben.")
+              .arg(EinfügeOffset),
+          QStringLiteral("Fehler"));
+  return false;
+}
+
+void Frm_einfügenals::InTilesetsGb(qint64 v, int n) {
+  Schreibvorgang w(Module1.ZielDatei, false);
+  w.Schreiben(v - 1, BlockDerAnsicht());
+  if (!w.Ausfuehren()) return;
+  Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
+}
+
+void Frm_einfügenals::InRom(qint64 v, int n) {
+  // The pointer that belongs to the offset written; the label shows the same
+  // text whenever the offset box holds a valid offset.
+  const QString zeiger = OffsetZuPointer(EinfügeOffset, 0);
+  if (zeiger == Module1.OrgPointer[n]) {
+    Meldung(QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
+    return;
+  }
+  if (!PasstInZiel(v)) return;
+  const auto& bekannte = Opt_Andere->isChecked() ? AnderePointer : Module1.NeuPointer;
+  if (std::find(bekannte.begin() + 1, bekannte.end(), zeiger) == bekannte.end()) {
+    QString ergebnis;
+    QString datei = Module1.ZielDatei;
+    LeerPrüfen(ergebnis, datei, EinfügeOffset);
+    if (ergebnis == QLatin1String("close")) return;
+  }
+  const bool ersetzen = Chk_Ersetzen->isChecked();
+  Schreibvorgang w(Module1.ZielDatei, true);
+  AltesLoeschen(w, n, zeiger);
+  if (ersetzen)
+    w.Schreiben(HexZuZahl(ZielPointerOrt), QByteArray::fromHex(zeiger.toLatin1()),
+                Schreibvorgang::Art::Zeiger);
+  w.Schreiben(v, BlockDerAnsicht(), Schreibvorgang::Art::Daten);
+  if (!w.Ausfuehren()) return;
+  if (ersetzen) Zeigersatz(n) = zeiger;
+
+  QString bericht =
+      QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + EinfügeOffset;
+  if (ersetzen)
+    bericht += QStringLiteral("\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!").arg(n).arg(zeiger);
+  Meldung(bericht);
+}
+
+bool Frm_einfügenals::PasstInZiel(qint64 v) {
+  const QString& datei = Module1.ZielDatei;
+  const qint64 laenge = Dateizugriff::Laenge(datei);
+  if (laenge < 0) {
+    Meldung(datei.isEmpty() ? QStringLiteral("Es ist keine Romdatei geöffnet.")
+                            : QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(datei),
+            QStringLiteral("Fehler"));
+    return false;
+  }
+  if (v + Tilesetblock::Laenge <= laenge) return true;
+  Meldung(QStringLiteral("Am Offset %1 passt das Tileset (1542 Bytes) nicht mehr in die Datei '%2'.\n"
+                         "Es wurde nichts geschrieben.")
+              .arg(EinfügeOffset, datei),
+          QStringLiteral("Fehler"));
+  return false;
+}
+
+void Frm_einfügenals::AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger) {
+  const QString alt = Zeigersatz(n);
+  if (alt.isEmpty() || alt == zeiger || !Chk_Löschen->isChecked()) return;
+  // Only the tileset's own previous copy goes: a stored tileset block that no
+  // other tileset's pointer leads to. Anything else has reused the area.
+  const qint64 ort = HexZuZahl(PointerZuOffset(alt, 0, 0));
+  if (!Tilesetblock::HatMarker(Dateizugriff::Lesen(Module1.ZielDatei, ort, Tilesetblock::Laenge))) return;
+  for (int m = 1; m <= 28; ++m)
+    if (m != n && ZeigerInDatei(Module1.ZielDatei, m) == alt) return;
+  w.Nullen(ort, Tilesetblock::Laenge);
+}
+
+QString& Frm_einfügenals::Zeigersatz(int n) {
+  return Opt_Andere->isChecked() ? AnderePointer[n] : Module1.NeuPointer[n];
+}

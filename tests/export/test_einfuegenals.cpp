@@ -1,0 +1,309 @@
+#include <QtTest>
+
+#include "Dateizugriff.h"
+#include "Einzeln.h"
+#include "Frm_Bearbeiten.h"
+#include "Frm_einfuegenals.h"
+#include "Module1.h"
+#include "Testumgebung.h"
+#include "Tilesetblock.h"
+#include "frm_Angaben.h"
+
+namespace {
+constexpr qint64 Kopf = 0x156D3;
+const QString Rom = QStringLiteral("test.gb");
+const QString Andere = QStringLiteral("andere.gb");
+const QString Tilesets = QStringLiteral("Tilesets.gb");
+
+// Paints the tileset view with tiles of its own and returns their block.
+QByteArray Malen(int salz) {
+  const QByteArray block = Rombau::TilesetBlock(Testdaten::Kacheln(9, salz));
+  const auto texte = Tilesetblock::Lesen(block);
+  for (int i = 1; i <= 96; ++i) Frm_Bearbeiten::Instanz().Fläche(i).Zuteilen(texte[i - 1]);
+  return block;
+}
+
+Frm_einfügenals& Oeffnen(Testumgebung& u) {
+  u.fenster().RomÖffnen(u.rom());
+  u.fenster().Cmd_Einfügenals_Click();
+  return Frm_einfügenals::Instanz();
+}
+
+void Waehlen(Frm_einfügenals& f, int n) {
+  f.Auswahl->setCurrentIndex(n - 1);
+  f.Auswahl_Click();
+}
+
+// Chooses tileset n, types the offset and inserts.
+void Einfuegen(Frm_einfügenals& f, int n, const QString& offset) {
+  Waehlen(f, n);
+  f.Txt_Ort->setText(offset);
+  f.Einfügen();
+}
+
+// Offsets at which two files differ.
+std::vector<qint64> Unterschiede(const QByteArray& a, const QByteArray& b) {
+  std::vector<qint64> orte;
+  for (qint64 i = 0; i < std::max(a.size(), b.size()); ++i)
+    if (i >= a.size() || i >= b.size() || a[i] != b[i]) orte.push_back(i);
+  return orte;
+}
+
+QString Erfolg(const QString& offset) {
+  return QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + offset;
+}
+
+// A plan in which 0x1C0000 is free (tileset 2 stays at its original place).
+Rombau::Plan Ohne2() {
+  Rombau::Plan p = Testdaten::Plan();
+  p.tilesets[2].ort = p.tilesets[2].originalOrt;
+  return p;
+}
+}  // namespace
+
+class TestEinfuegenals : public QObject {
+  Q_OBJECT
+ private slots:
+  void oeffnenUndZiele() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Tileset einfügen als ..."));
+    QVERIFY(f.Opt_Diese->isChecked() && !f.Cmd_Dateian->isEnabled() && f.Cmd_Einfügen->isEnabled());
+    QVERIFY(f.Chk_Ersetzen->isChecked() && f.Chk_Löschen->isChecked());
+    QCOMPARE(f.Auswahl->currentIndex(), 0);
+    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("100040"));
+    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("40000"));
+    QCOMPARE(f.Lbl_Dateiname->text(), u.rom());
+    QCOMPARE(Module1.ZielDatei, u.rom());
+
+    QTest::keyClicks(f.Txt_Ort, QStringLiteral("\b\b\b\b\b1bb9000"));  // the main window's key rules
+    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1BB900"));
+    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("6E0079"));
+
+    f.Opt_Tilesets->setChecked(true);
+    QVERIFY(!f.Txt_Ort->isEnabled() && !f.Chk_Ersetzen->isEnabled() && !f.Chk_Löschen->isEnabled());
+    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1"));
+    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("Pointer"));
+    QCOMPARE(f.Lbl_Dateiname->text(), u.Pfad(Tilesets));
+    Waehlen(f, 2);
+    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("701"));
+
+    f.Opt_Andere->setChecked(true);
+    QVERIFY(f.Cmd_Dateian->isEnabled() && f.Txt_Ort->isEnabled());
+    QVERIFY(!f.Cmd_Einfügen->isEnabled() && !f.Auswahl->isEnabled());
+    QCOMPARE(f.Lbl_Dateiname->text(), QStringLiteral("Bitte Datei Auswählen."));
+    u.Schreib(QStringLiteral("klein.gb"), QByteArray(0x100000, '\1'));
+    f.DateiAngeben(u.Pfad(QStringLiteral("klein.gb")));
+    QCOMPARE(u.meldungen.back().text, QStringLiteral("Dies ist keine gültige Romdatei."));
+    QVERIFY(!f.Cmd_Einfügen->isEnabled() && !f.Auswahl->isEnabled());
+    QVERIFY(f.AndereDatei.isEmpty());
+    u.Schreib(Andere, u.Lies(Rom));
+    f.DateiAngeben(u.Pfad(Andere));
+    QVERIFY(f.Cmd_Einfügen->isEnabled() && f.Auswahl->isEnabled());
+    QCOMPARE(Module1.ZielDatei, u.Pfad(Andere));
+    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("700040"));  // tileset 2 is still chosen
+    QCOMPARE(f.AnderePointer[2], QStringLiteral("700040"));
+
+    f.Opt_Diese->setChecked(true);
+    QCOMPARE(Module1.ZielDatei, u.rom());
+    f.close();  // unloads; the next opening starts afresh
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Frm_einfügenals::Geladen());
+    u.fenster().Cmd_Einfügenals_Click();
+    QVERIFY(Frm_einfügenals::Instanz().AndereDatei.isEmpty());
+  }
+
+  void verbotenerBereichUndUngueltigeOffsets() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    const QByteArray vorher = u.Lies(Rom);
+    const QString achtung =
+        QStringLiteral("Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!");
+    for (const char* o : {"1BB901", "1BBFFF"}) {
+      u.meldungen.clear();
+      Einfuegen(f, 3, QString::fromLatin1(o));
+      QCOMPARE(u.meldungen.size(), size_t(1));
+      QCOMPARE(u.meldungen[0].titel, QStringLiteral("!!ACHTUNG!!"));
+      QCOMPARE(u.meldungen[0].text, achtung);
+    }
+    for (const char* o : {"1BB900", "1BC000"}) {  // accepted: the free test asks (answered No)
+      u.meldungen.clear();
+      Einfuegen(f, 3, QString::fromLatin1(o));
+      QCOMPARE(u.meldungen.size(), size_t(1));
+      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Achtung"));
+    }
+    // Text pasted with the mouse bypasses the key rules; it is checked before anything happens.
+    for (const char* o : {"1G0000", "1C00000"}) {
+      u.meldungen.clear();
+      Einfuegen(f, 3, QString::fromLatin1(o));
+      QCOMPARE(u.meldungen.size(), size_t(1));
+      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
+      QVERIFY(u.meldungen[0].text.contains(QString::fromLatin1(o)));
+    }
+    // Too near the end of the ROM: refused before the free test asks.
+    u.meldungen.clear();
+    Einfuegen(f, 3, QStringLiteral("1FFC00"));
+    QCOMPARE(u.meldungen.size(), size_t(1));
+    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
+    // The original place of the tileset.
+    u.meldungen.clear();
+    Einfuegen(f, 3, QStringLiteral("40E00"));
+    QCOMPARE(u.meldungen.size(), size_t(1));
+    QCOMPARE(u.meldungen[0].text,
+             QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
+    QCOMPARE(u.Lies(Rom), vorher);
+  }
+
+  void inTilesetsGb() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    const QByteArray block = Malen(1);
+    const QByteArray rom = u.Lies(Rom), alt = u.Lies(Tilesets);
+    f.Opt_Tilesets->setChecked(true);
+    Waehlen(f, 3);
+    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("E01"));
+    f.Einfügen();
+    QCOMPARE(u.meldungen.size(), size_t(1));
+    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Tessaron"));
+    QCOMPARE(u.meldungen[0].text,
+             QStringLiteral("Das 3.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!"));
+    const QByteArray neu = u.Lies(Tilesets);
+    QCOMPARE(neu.mid(0xE00, 1542), block);
+    const auto orte = Unterschiede(alt, neu);
+    QVERIFY(!orte.empty() && orte.front() >= 0xE00 && orte.back() < 0xE00 + 1542);
+    QCOMPARE(u.Lies(Rom), rom);
+  }
+
+  void inDieseDatei() {
+    Testumgebung u(Ohne2());
+    Frm_einfügenals& f = Oeffnen(u);
+    const QByteArray block = Malen(2);
+    const QByteArray alt = u.Lies(Rom);
+    Einfuegen(f, 3, QStringLiteral("1C0000"));
+    QCOMPARE(u.meldungen.size(), size_t(1));
+    QCOMPARE(u.meldungen[0].text,
+             Erfolg("1C0000") + QStringLiteral("\nDer Pointer auf das 3.Tileset wurde auf 700040 gesetzt!"));
+    const QByteArray neu = u.Lies(Rom);
+    QCOMPARE(neu.mid(Kopf + 45, 3), QByteArray("\x70\x00\x40", 3));
+    QCOMPARE(neu.mid(0x1C0000, 1542), block);
+    for (qint64 o : Unterschiede(alt, neu))
+      QVERIFY((o >= Kopf + 45 && o < Kopf + 48) || (o >= 0x1C0000 && o < 0x1C0000 + 1542));
+    QCOMPARE(Module1.NeuPointer[3], QStringLiteral("700040"));
+
+    // The block reads back through the main window as the same tiles.
+    Malen(3);
+    u.fenster().Auswahl->setCurrentIndex(2);
+    u.fenster().Auswahl_Click();
+    QCOMPARE(Module1.QuellOffset, QStringLiteral("1C0000"));
+    const auto texte = Tilesetblock::Lesen(block);
+    for (int i = 1; i <= 96; ++i) QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(i).Zurükgeben(), texte[i - 1]);
+  }
+
+  void ohneZeigerUndOhneLoeschenNurDerBlock() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    const QByteArray block = Malen(4);
+    const QByteArray alt = u.Lies(Rom);
+    f.Chk_Ersetzen->setChecked(false);
+    f.Chk_Löschen->setChecked(false);
+    Einfuegen(f, 2, QStringLiteral("1C2000"));
+    QCOMPARE(u.meldungen.back().text, Erfolg("1C2000"));
+    const QByteArray neu = u.Lies(Rom);
+    const auto orte = Unterschiede(alt, neu);
+    QVERIFY(orte.front() >= 0x1C2000 && orte.back() < 0x1C2000 + 1542);
+    QCOMPARE(neu.mid(0x1C2000, 1542), block);
+    QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));  // the ROM's pointer did not change
+  }
+
+  void inAndereDatei() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    const QByteArray block = Malen(5);
+    u.Schreib(Andere, u.Lies(Rom));
+    const QByteArray rom = u.Lies(Rom), alt = u.Lies(Andere);
+    f.Opt_Andere->setChecked(true);
+    f.DateiAngeben(u.Pfad(Andere));
+    Einfuegen(f, 4, QStringLiteral("1C2000"));
+    QCOMPARE(u.meldungen.back().text,
+             Erfolg("1C2000") + QStringLiteral("\nDer Pointer auf das 4.Tileset wurde auf 700060 gesetzt!"));
+    const QByteArray neu = u.Lies(Andere);
+    QCOMPARE(neu.mid(Kopf + 60, 3), QByteArray("\x70\x00\x60", 3));
+    QCOMPARE(neu.mid(0x1C2000, 1542), block);
+    // In the other file the tileset's data at its original place is erased.
+    QCOMPARE(neu.mid(0x41500, 1542), QByteArray(1542, '\0'));
+    for (qint64 o : Unterschiede(alt, neu))
+      QVERIFY((o >= Kopf + 60 && o < Kopf + 63) || (o >= 0x41500 && o < 0x41500 + 1542) ||
+              (o >= 0x1C2000 && o < 0x1C2000 + 1542));
+    QCOMPARE(f.AnderePointer[4], QStringLiteral("700060"));
+    QCOMPARE(u.Lies(Rom), rom);
+  }
+
+  void wiederholtesEinfuegenLoeschtNurDieEigeneKopie() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    u.antwort = QMessageBox::Yes;
+    Malen(6);
+    Einfuegen(f, 4, QStringLiteral("1C2000"));     // A
+    f.Txt_Ort->setText(QStringLiteral("1C4000"));  // B, without choosing again: its own copy at A goes
+    f.Einfügen();
+    QCOMPARE(u.Lies(Rom).mid(0x1C2000, 1542), QByteArray(1542, '\0'));
+    const QByteArray sieben = Malen(7);
+    Einfuegen(f, 7, QStringLiteral("1C2000"));  // tileset 7 reuses A
+    Malen(8);
+    Einfuegen(f, 4, QStringLiteral("1C6000"));  // C: erases B, never A
+    QByteArray rom = u.Lies(Rom);
+    QCOMPARE(rom.mid(0x1C2000, 1542), sieben);
+    QCOMPARE(rom.mid(0x1C4000, 1542), QByteArray(1542, '\0'));
+    QCOMPARE(rom.mid(Kopf + 60, 3), Rombau::Zeiger(0x1C6000));
+    QVERIFY2(u.Texte().count(QStringLiteral("erfolgreich")) == 4, qPrintable(u.Texte()));
+
+    // A record that went stale elsewhere: the area it leads to is not a stored
+    // tileset, or another tileset's pointer leads there. Neither is erased.
+    rom[0x1C8000] = 'x';
+    u.Schreib(Rom, rom);
+    Dateizugriff::Vergessen();
+    for (qint64 alt : {0x1C8000, 0x1C2000}) {
+      Waehlen(f, 4);
+      Module1.NeuPointer[4] = QString::fromLatin1(Rombau::Zeiger(alt).toHex().toUpper());
+      f.Txt_Ort->setText(QStringLiteral("1CA000"));
+      f.Einfügen();
+      QCOMPARE(u.Lies(Rom).mid(0x1C2000, 1542), sieben);
+      QCOMPARE(u.Lies(Rom).at(0x1C8000), 'x');
+    }
+    QCOMPARE(u.Lies(Rom).mid(0x1CA000, 1542), Malen(8));
+  }
+
+  void schreibfehlerInJedemZiel() {
+    for (int ziel = 0; ziel < 3; ++ziel) {
+      for (int schritt = 1; schritt <= 5; ++schritt) {
+        Testumgebung u;
+        Frm_einfügenals& f = Oeffnen(u);
+        Malen(9);
+        u.Schreib(Andere, u.Lies(Rom));
+        const QString datei = ziel == 0 ? Rom : ziel == 1 ? Andere : Tilesets;
+        if (ziel == 1) {
+          f.Opt_Andere->setChecked(true);
+          f.DateiAngeben(u.Pfad(Andere));
+        }
+        if (ziel == 2) f.Opt_Tilesets->setChecked(true);
+        const QByteArray vorher = u.Lies(datei);
+        Waehlen(f, 2);
+        if (ziel != 2) f.Txt_Ort->setText(QStringLiteral("1C2000"));
+        Schreibfehler::NachSchritt(schritt);
+        f.Einfügen();
+        const int schritte = Schreibfehler::Schritte();
+        Schreibfehler::NachSchritt(0);
+        if (schritte < schritt) continue;  // fewer steps than that: nothing failed
+        QCOMPARE(u.Lies(datei), vorher);
+        QCOMPARE(u.meldungen.back().titel, QStringLiteral("Fehler"));
+        QVERIFY2(!u.Texte().contains(QStringLiteral("erfolgreich")), qPrintable(u.Texte()));
+        if (ziel == 0) QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));
+        if (ziel == 1) QCOMPARE(f.AnderePointer[2], QStringLiteral("700040"));
+      }
+    }
+  }
+};
+
+QTEST_MAIN(TestEinfuegenals)
+#include "test_einfuegenals.moc"
