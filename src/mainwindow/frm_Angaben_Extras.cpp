@@ -4,7 +4,7 @@
 #include "frm_Animationen.h"
 
 namespace {
-void Zeigen(QWidget &w) {
+void Zeigen(QWidget& w) {
   w.show();
   w.raise();
   w.activateWindow();
@@ -20,7 +20,7 @@ void frm_Angaben::OptionenZeigenWennAktiv() {
 }
 
 void frm_Angaben::AnimationBeiAuswahl() {
-  frm_Animationen &a = frm_Animationen::Instanz();
+  frm_Animationen& a = frm_Animationen::Instanz();
   a.Animation->setCurrentIndex(0);
   a.Animation_Click();
 }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QSettings>
+#include <type_traits>
 
 #include "Frm_Bearbeiten.h"
 #include "Module1.h"
