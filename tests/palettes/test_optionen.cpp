@@ -135,6 +135,17 @@ class TestOptionen : public QObject {
     QVERIFY(mitVier > 0);
   }
 
+  // Damaged assignment data (digit above 7) names no palette: such a tile
+  // shows the fixed colours, its neighbour its own palette.
+  void beschaedigtePalettenziffer() {
+    Rombau::Plan plan = Testdaten::Plan();
+    plan.tilesets[1].zuordnung[0] = static_cast<char>(0x3C);
+    Testumgebung u(plan);
+    u.fenster().RomÖffnen(u.rom());
+    QVERIFY(ZeigtFarben(Frm_Bearbeiten::Instanz().Fläche(1), Fest));
+    QVERIFY(ZeigtFarben(Frm_Bearbeiten::Instanz().Fläche(2), PlanFarben(u.plan, 1, 3)));
+  }
+
   void kollisionslisteGiltAbStart() {
     Speicher(QStringLiteral("00111501"));
     Testumgebung u;
