@@ -1,17 +1,52 @@
 #include "Durchlauf.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTest>
+#include <map>
 
 #include "Frm_Kolli.h"
 #include "Frm_PalettenZu.h"
 #include "Frm_TilesetPal.h"
 #include "Frm_einfuegenals.h"
-#include "Schreiboperationen.h"
 #include "Testumgebung.h"
 #include "frm_Angaben.h"
+#include "frm_Animationen.h"
 #include "frm_Block.h"
 
 namespace {
+// Size and modification time of every file of the folder: a write during a
+// case (which runs far longer than the clock's tick) changes them, and
+// reading two megabytes twice per case would cost more than the case.
+struct Kennungen {
+  std::map<QString, std::pair<qint64, qint64>> dateien;
+
+  static Kennungen Von(const Testumgebung& u) {
+    Kennungen k;
+    const QDir ordner(u.Pfad(QString()));
+    for (const QString& name : ordner.entryList(QDir::Files)) {
+      struct stat st {};
+      if (::stat(QFile::encodeName(ordner.filePath(name)).constData(), &st) == 0)
+        k.dateien[name] = {st.st_size, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+    }
+    return k;
+  }
+
+  // The first file that changed; reading may create a missing file empty.
+  QString Veraendert(const Kennungen& nachher) const {
+    for (const auto& [name, kennung] : nachher.dateien) {
+      const auto alt = dateien.find(name);
+      if (alt == dateien.end() ? kennung.first != 0 : alt->second != kennung)
+        return QStringLiteral("%1 wurde beim Lesen verändert").arg(name);
+    }
+    return {};
+  }
+};
+
 void AlleTilesets(frm_Angaben& f, int schritt = 1) {
   for (int i = 0; i < f.Auswahl->count(); i += schritt) {
     f.Auswahl->setCurrentIndex(i);
@@ -47,6 +82,26 @@ void PalettenBlaettern() {
   }
 }
 
+void Animationen() {
+  frm_Animationen& a = frm_Animationen::Instanz();
+  for (int i = a.Animation->count() - 1; i >= 0; --i) {
+    a.Animation->setCurrentIndex(i);
+    a.Animation_Click();
+  }
+}
+
+// Pasted text that is no offset, into both offset boxes; it only changes
+// what the boxes and the pointer labels show.
+void Einfuegen(HexFeld* feld) {
+  for (const QString& ablage :
+       {QStringLiteral("zz-1"), QStringLiteral("1C40001C4000\n"), QStringLiteral("ä\t "),
+        QStringLiteral("FFFFFF"), QString(3000, QLatin1Char('F'))}) {
+    QGuiApplication::clipboard()->setText(ablage);
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+  }
+}
+
 void Einfuegenals() {
   if (!Frm_einfügenals::Geladen()) return;
   Frm_einfügenals& e = Frm_einfügenals::Instanz();
@@ -54,6 +109,7 @@ void Einfuegenals() {
     e.Auswahl->setCurrentIndex(i);
     e.Auswahl_Click();
   }
+  Einfuegen(e.Txt_Ort);
   e.Opt_Tilesets->setChecked(true);
   e.Auswahl_Click();
   e.Opt_Diese->setChecked(true);
@@ -61,7 +117,7 @@ void Einfuegenals() {
 }  // namespace
 
 bool AllesLesen(Testumgebung& u, QString& grund) {
-  const Dateistand vorher = Stand(u);
+  const Kennungen vorher = Kennungen::Von(u);
   u.antwort = QMessageBox::No;
   frm_Angaben& f = u.fenster();
   f.RomÖffnen(u.rom());
@@ -70,21 +126,15 @@ bool AllesLesen(Testumgebung& u, QString& grund) {
   Blaettern(frm_Block::Instanz().Cbo_Block);
   Blaettern(Frm_Kolli::Instanz().Cbo_Block);
   PalettenBlaettern();
+  Animationen();
   Einfuegenals();
   for (QCheckBox* modus : {f.Chk_Original, f.Chk_Geheim}) {
     modus->setChecked(true);
-    AlleTilesets(f, 9);
+    AlleTilesets(f, 14);
     modus->setChecked(false);
   }
+  Einfuegen(f.Txt_Ort);
   f.Cmd_sucheOff->trigger();
-  const Dateistand nachher = Stand(u);
-  for (const auto& [name, bytes] : nachher) {
-    const auto alt = vorher.find(name);
-    // Reading may create a missing side file empty, nothing more.
-    if (alt == vorher.end() ? !bytes.isEmpty() : alt->second != bytes) {
-      grund = QStringLiteral("%1 wurde beim Lesen verändert").arg(name);
-      return false;
-    }
-  }
-  return true;
+  grund = vorher.Veraendert(Kennungen::Von(u));
+  return grund.isEmpty();
 }

@@ -14,19 +14,23 @@ constexpr qint64 Zeitgrenze = 20000;  // ms for one case, under the sanitizers
 
 bool Fehlfaelle::Fall(const QString& datei, const QByteArray& inhalt, bool neuesFenster) {
   m_u.Schreib(datei, inhalt);
+  return Lauf(QStringLiteral("%1 (%2 Bytes)").arg(datei).arg(inhalt.size()), neuesFenster);
+}
+
+bool Fehlfaelle::Lauf(const QString& fall, bool neuesFenster) {
   Dateizugriff::Vergessen();
   QElapsedTimer uhr;
   uhr.start();
   if (neuesFenster) m_u.FensterNeu();
   QString grund;
-  const QString fall = QStringLiteral("%1 (%2 Bytes, Fall %3): ").arg(datei).arg(inhalt.size()).arg(m_faelle);
+  const QString name = QStringLiteral("Fall %1, %2: ").arg(m_faelle).arg(fall);
   const bool gelesen = AllesLesen(m_u, grund);
   m_laengste = std::max(m_laengste, uhr.elapsed());
   m_u.meldungen.clear();
   ++m_faelle;
   [&] {
-    QVERIFY2(gelesen, qPrintable(fall + grund));
-    QVERIFY2(uhr.elapsed() < Zeitgrenze, qPrintable(fall + QStringLiteral("hing")));
+    QVERIFY2(gelesen, qPrintable(name + grund));
+    QVERIFY2(uhr.elapsed() < Zeitgrenze, qPrintable(name + QStringLiteral("hing")));
   }();
   return !QTest::currentTestFailed();
 }

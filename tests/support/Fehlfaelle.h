@@ -16,6 +16,8 @@ class Fehlfaelle {
   // window reads the file only when it is built. False (a test failure
   // recorded) when a case changed a file or ran too long.
   bool Fall(const QString& datei, const QByteArray& inhalt, bool neuesFenster);
+  // The same over whatever the test set up itself (settings), named `fall`.
+  bool Lauf(const QString& fall, bool neuesFenster);
 
   // Writes "cases<TAB>longest case in ms" for scripts/zuverlaessigkeit.
   void Festhalten(const QString& name) const;

@@ -9,6 +9,7 @@
 #include "Frm_TilesetPal.h"
 #include "Frm_einfuegenals.h"
 #include "frm_Angaben.h"
+#include "frm_Animationen.h"
 #include "frm_Block.h"
 
 namespace {
@@ -152,6 +153,16 @@ std::vector<Schreiboperation> Schreiboperationen() {
          art->setCurrentIndex((art->currentIndex() + 1) % art->count());
        },
        [](Testumgebung&) { Frm_Kolli::Instanz().Cmd_Speichern_Click(); }},
+      {QStringLiteral("Animation speichern"), Rom,
+       [](Testumgebung& u) {
+         Oeffnen(u);
+         u.fenster().Cmd_Animationen->trigger();
+         frm_Animationen& a = frm_Animationen::Instanz();
+         a.Animation->setCurrentIndex(1);
+         a.Animation_Click();
+         a.Bild[2]->Direkt(QString(64, QLatin1Char('2')));
+       },
+       [](Testumgebung&) { frm_Animationen::Instanz().Cmd_Speichern_Click(); }},
       {QStringLiteral("Einfügen als: dieses Rom"), Rom, [](Testumgebung& u) { Einfuegenals(u, 0); },
        [](Testumgebung&) { Frm_einfügenals::Instanz().Einfügen(); }},
       {QStringLiteral("Einfügen als: anderes Rom"), Andere, [](Testumgebung& u) { Einfuegenals(u, 1); },
