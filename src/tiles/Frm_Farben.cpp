@@ -7,6 +7,7 @@
 #include "Flaeche.h"
 #include "Frm_Bearbeiten.h"
 #include "Module1.h"
+#include "frm_Animationen.h"
 
 namespace {
 QRect Twips(int links, int oben, int breite, int hoehe) {
@@ -105,6 +106,9 @@ void Frm_Farben::FarbenVerteilen() {
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   for (int i = 0; i <= ansicht.AnzahlTiles(); ++i)
     ansicht.Fläche(i).Farben(Module1.FarbeLinks, Module1.FarbeRechts);
+  if (!frm_Animationen::Geladen()) return;
+  for (int i = 1; i <= 4; ++i)
+    frm_Animationen::Instanz().Bild[i]->Farben(Module1.FarbeLinks, Module1.FarbeRechts);
 }
 
 void Frm_Farben::closeEvent(QCloseEvent* event) { event->ignore(); }

@@ -12,8 +12,11 @@ constexpr qint64 Tabelle = 0xB75E;
 
 Rombau::Plan PlanMitWeiss() {
   Rombau::Plan plan = Testdaten::Plan();
-  plan.paletten[0] = static_cast<char>(0xFF);
-  plan.paletten[1] = 0x7F;
+  // White in palette 0 at time 0 and at the time of day the options start with.
+  for (int t : {0, 1}) {
+    plan.paletten[64 * t] = static_cast<char>(0xFF);
+    plan.paletten[64 * t + 1] = 0x7F;
+  }
   return plan;
 }
 
@@ -48,7 +51,7 @@ class TestTilesetPal : public QObject {
     u.fenster().RomÖffnen(u.rom());
     Frm_TilesetPal& f = Frm_TilesetPal::Instanz();
     QCOMPARE(Module1.PalettenWerte[0][0][1], QStringLiteral("FF7F"));
-    QCOMPARE(f.Zeit->currentIndex(), 0);
+    QCOMPARE(f.Zeit->currentIndex(), Module1.Tageszeit);
     QCOMPARE(f.Paletten->currentIndex(), 0);
     QCOMPARE(f.Lbl_Farbe[1]->text(), QStringLiteral("FF7F"));
     QCOMPARE(f.SRot->value(), 31);

@@ -88,6 +88,9 @@ class TestMalen : public QObject {
 
   void randUndRasterluecken() {
     Malumgebung u;
+    // Without the grid (the options start with it on) the tiles touch.
+    Module1.Raster = 0;
+    Frm_Bearbeiten::Instanz().AnordnenTile();
     QStringList vorher = AlleZellen();
     Druecken(16, {38, 2});
     Ziehen(16, {41, 2});   // beyond the right edge of the view

@@ -1,0 +1,89 @@
+#include "frm_Animationen.h"
+
+#include "Dateizugriff.h"
+#include "Farbmodell.h"
+#include "Frm_Farben.h"
+#include "Kachel.h"
+#include "Module1.h"
+#include "Zahlen.h"
+
+namespace {
+constexpr int Kachelbytes = 16;
+constexpr int Animationsbytes = 4 * Kachelbytes;
+
+QRect Twips(int links, int oben, int breite, int hoehe) {
+  return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
+}
+}  // namespace
+
+frm_Animationen::frm_Animationen() : QWidget(nullptr, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  Aufbauen();
+  AnimOffset = {QString(), QStringLiteral("FC348"), QStringLiteral("FC3A7")};
+  AnimPalette = {0, 6, 1};
+}
+
+void frm_Animationen::Aufbauen() {
+  setObjectName(QStringLiteral("frm_Animationen"));
+  setWindowTitle(QStringLiteral("Animationen editieren"));
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(0, 0, 128));
+  pal.setColor(QPalette::WindowText, Qt::white);
+  setPalette(pal);
+  setFixedSize(3645 / 15, 1575 / 15);
+
+  Animation = new QComboBox(this);
+  Animation->setObjectName(QStringLiteral("Animation"));
+  Animation->addItems({QStringLiteral("Wasser"), QStringLiteral("Blumen")});
+  Animation->setCurrentIndex(-1);
+  Animation->setGeometry(Twips(240, 120, 1575, 315));
+  connect(Animation, &QComboBox::activated, this, [this] { Animation_Click(); });
+
+  Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
+  Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
+  Cmd_Speichern->setGeometry(Twips(2160, 120, 1335, 375));
+  // Without a chosen entry there is no place to write to.
+  Cmd_Speichern->setEnabled(false);
+  connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
+
+  for (int i = 1; i <= 4; ++i) {
+    Bild[i] = new Fläche2(this);
+    Bild[i]->setObjectName(QStringLiteral("Bild(%1)").arg(i));
+    Bild[i]->move(Twips(240 + 840 * (i - 1), 720, 600, 600).topLeft());
+    Bild[i]->MouseMove = [this, i](int, int, double, double) { Frm_Farben::Instanz().Folgen(*Bild[i]); };
+  }
+}
+
+void frm_Animationen::Animation_Click() {
+  const int a = Animation->currentIndex() + 1;
+  if (a < 1) return;
+  const int t = std::clamp(Module1.Tageszeit, 0, 4);
+  for (int k = 1; k <= 4; ++k) {
+    const QString hex = Farbauswerten(Module1.PalettenWerte[t][AnimPalette[a]][k], QStringLiteral("hex"));
+    AnimFarbe[k] = static_cast<std::uint32_t>(HexZuZahl(hex));
+  }
+  for (int i = 1; i <= 4; ++i) {
+    Bild[i]->Farbenübergabe(QString::number(AnimFarbe[1]), QString::number(AnimFarbe[2]),
+                            QString::number(AnimFarbe[3]), QString::number(AnimFarbe[4]));
+    Bild[i]->Farben(Module1.FarbeLinks, Module1.FarbeRechts);
+  }
+  // Without a ROM (original-data mode) the tiles show empty.
+  const QByteArray bytes =
+      Module1.RomDatei.isEmpty()
+          ? QByteArray(Animationsbytes, '\0')
+          : Dateizugriff::Lesen(Module1.RomDatei, HexZuZahl(AnimOffset[a]), Animationsbytes);
+  for (int i = 1; i <= 4; ++i)
+    Bild[i]->Zuteilen(BytesZuKachelText(bytes.constData() + Kachelbytes * (i - 1)));
+  Cmd_Speichern->setEnabled(!Module1.RomDatei.isEmpty());
+}
+
+void frm_Animationen::Cmd_Speichern_Click() {
+  const int a = Animation->currentIndex() + 1;
+  if (a < 1 || Module1.RomDatei.isEmpty()) return;
+  QByteArray bytes;
+  for (int i = 1; i <= 4; ++i) bytes += KachelTextZuBytes(Bild[i]->Zurükgeben());
+  Schreibvorgang w(Module1.RomDatei, true);
+  w.Schreiben(HexZuZahl(AnimOffset[a]), bytes);
+  w.Ausfuehren();
+}

@@ -1,0 +1,215 @@
+#include <QSettings>
+#include <QtTest>
+
+#include "Dateizugriff.h"
+#include "Frm_Farben.h"
+#include "Frm_Optionen.h"
+#include "Kachel.h"
+#include "Module1.h"
+#include "Testumgebung.h"
+#include "frm_Angaben.h"
+#include "frm_Animationen.h"
+
+namespace {
+using Vier = std::array<std::uint32_t, 4>;
+constexpr qint64 Wasser = 0xFC348;
+constexpr qint64 Blumen = 0xFC3A7;
+
+Vier PlanFarben(const Rombau::Plan& plan, int t, int p) {
+  Vier farben{};
+  for (int c = 1; c <= 4; ++c) {
+    const int o = 64 * t + 8 * p + 2 * (c - 1);
+    const int w = static_cast<quint8>(plan.paletten[o]) | (static_cast<quint8>(plan.paletten[o + 1]) << 8);
+    farben[c - 1] = VbWert((w & 31) * 8, ((w >> 5) & 31) * 8, ((w >> 10) & 31) * 8);
+  }
+  return farben;
+}
+
+// The four tiles hold these 64 bytes and show them in these colours.
+void PruefeBilder(const frm_Animationen& f, const QByteArray& bytes, const Vier& farben) {
+  for (int i = 1; i <= 4; ++i) {
+    const Fläche2& b = *f.Bild[i];
+    QCOMPARE(b.Zurükgeben(), BytesZuKachelText(bytes.constData() + 16 * (i - 1)));
+    for (int k = 1; k <= 64; ++k)
+      QCOMPARE(b.Point((k - 1) % 8 + 1, (k - 1) / 8 + 1), farben[b.Nummer(k) - 1]);
+  }
+}
+
+void Waehlen(frm_Animationen& f, int index) {
+  f.Animation->setCurrentIndex(index);
+  emit f.Animation->activated(index);
+}
+
+void Malen(Fläche2& bild, Qt::MouseButton knopf, int spalte, int reihe) {
+  const QPoint punkt((spalte - 1) * 5 + 2, (reihe - 1) * 5 + 2);
+  QTest::mousePress(&bild, knopf, {}, punkt);
+  QTest::mouseRelease(&bild, knopf, {}, punkt);
+}
+}  // namespace
+
+class TestAnimationen : public QObject {
+  Q_OBJECT
+ private slots:
+  // Every test starts with the default options (time of day 1).
+  void init() {
+    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+        .remove(QStringLiteral("Einstelungen/Speicher"));
+  }
+
+  void wasserUndBlumen() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    QVERIFY(frm_Animationen::Geladen());
+    frm_Animationen& f = frm_Animationen::Instanz();
+    QVERIFY(!f.isVisible());
+    QCOMPARE(f.Animation->currentText(), QStringLiteral("Wasser"));
+    PruefeBilder(f, u.plan.wasser, PlanFarben(u.plan, 1, 6));
+    Waehlen(f, 1);
+    PruefeBilder(f, u.plan.blumen, PlanFarben(u.plan, 1, 1));
+    u.fenster().Cmd_Animationen->trigger();
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Animationen editieren"));
+  }
+
+  void speichernOhneMalenAendertNichts_data() {
+    QTest::addColumn<bool>("gleicheFarben");
+    QTest::newRow("vier farben") << false;
+    QTest::newRow("eine farbe viermal") << true;
+  }
+  void speichernOhneMalenAendertNichts() {
+    QFETCH(bool, gleicheFarben);
+    Rombau::Plan plan = Testdaten::Plan();
+    if (gleicheFarben)
+      for (int c = 0; c < 4; ++c) plan.paletten.replace(64 + 8 + 2 * c, 2, QByteArray("\x1F\x02", 2));
+    Testumgebung u(plan);
+    u.fenster().RomÖffnen(u.rom());
+    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
+    frm_Animationen& f = frm_Animationen::Instanz();
+    Waehlen(f, 1);
+    f.Cmd_Speichern->click();
+    QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
+    QVERIFY(u.meldungen.empty());
+  }
+
+  void malenUndSpeichern() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
+    frm_Animationen& f = frm_Animationen::Instanz();
+    f.show();
+    Malen(*f.Bild[2], Qt::LeftButton, 1, 1);
+    Malen(*f.Bild[2], Qt::RightButton, 8, 8);
+    QCOMPARE(f.Bild[2]->Nummer(1), 2);
+    QCOMPARE(f.Bild[2]->Nummer(64), 1);
+    // The colour chooser followed the tile under the mouse.
+    const Vier farben = PlanFarben(u.plan, 1, 6);
+    for (int c = 1; c <= 4; ++c) QCOMPARE(Module1.Tilefarben[c], farben[c - 1]);
+    f.Cmd_Speichern->click();
+    const QByteArray nachher = u.Lies(QStringLiteral("test.gb"));
+    QCOMPARE(nachher.size(), vorher.size());
+    QCOMPARE(nachher.mid(Wasser + 16, 16), KachelTextZuBytes(f.Bild[2]->Zurükgeben()));
+    QByteArray erwartet = vorher;
+    erwartet.replace(Wasser + 16, 16, nachher.mid(Wasser + 16, 16));
+    QCOMPARE(nachher, erwartet);
+    const auto zeile1 = static_cast<quint8>(nachher[Wasser + 16]),
+               zeile8 = static_cast<quint8>(nachher[Wasser + 30]);
+    QVERIFY(zeile1 & 0x80);
+    QVERIFY(!(zeile8 & 0x01));
+    QVERIFY(u.meldungen.empty());
+  }
+
+  void farbwahlGiltAuchHier() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    frm_Animationen& f = frm_Animationen::Instanz();
+    f.show();
+    QTest::mouseClick(Frm_Farben::Instanz().Farb[3], Qt::LeftButton);
+    QTest::mouseClick(Frm_Farben::Instanz().Farb[4], Qt::RightButton);
+    Malen(*f.Bild[4], Qt::LeftButton, 2, 2);
+    Malen(*f.Bild[4], Qt::RightButton, 3, 2);
+    const Vier farben = PlanFarben(u.plan, 1, 6);
+    QCOMPARE(f.Bild[4]->Nummer(10), 3);
+    QCOMPARE(f.Bild[4]->Point(2, 2), farben[2]);
+    QCOMPARE(f.Bild[4]->Nummer(11), 4);
+    QCOMPARE(f.Bild[4]->Point(3, 2), farben[3]);
+  }
+
+  void gleicheAuswahlLiestNeu() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    frm_Animationen& f = frm_Animationen::Instanz();
+    Waehlen(f, 1);
+    f.Bild[1]->Direkt(QString(64, QLatin1Char('4')));
+    QByteArray rom = u.Lies(QStringLiteral("test.gb"));
+    QByteArray neu(64, '\0');
+    for (int i = 0; i < 64; ++i) neu[i] = static_cast<char>(i * 7);
+    rom.replace(Blumen, 64, neu);
+    u.Schreib(QStringLiteral("test.gb"), rom);
+    Dateizugriff::Vergessen();
+    Waehlen(f, 1);
+    PruefeBilder(f, neu, PlanFarben(u.plan, 1, 1));
+  }
+
+  void neueTageszeitFaerbtNeu() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    frm_Animationen& f = frm_Animationen::Instanz();
+    Waehlen(f, 1);
+    Frm_Optionen& o = Frm_Optionen::Instanz();
+    o.Zeit->setCurrentIndex(3);
+    emit o.Zeit->activated(3);
+    // The tileset reload chose the first entry again, in the new colours.
+    QCOMPARE(f.Animation->currentIndex(), 0);
+    PruefeBilder(f, u.plan.wasser, PlanFarben(u.plan, 3, 6));
+    Waehlen(f, 1);
+    PruefeBilder(f, u.plan.blumen, PlanFarben(u.plan, 3, 1));
+  }
+
+  void ohneAuswahlWirdNichtsGeschrieben() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
+    frm_Animationen::Instanz().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!frm_Animationen::Geladen());
+    u.fenster().Cmd_Animationen->trigger();
+    frm_Animationen& f = frm_Animationen::Instanz();
+    QCOMPARE(f.Animation->currentIndex(), -1);
+    QVERIFY(!f.Cmd_Speichern->isEnabled());
+    for (int i = 1; i <= 4; ++i) QCOMPARE(f.Bild[i]->Point(4, 4), 0u);
+    f.Cmd_Speichern_Click();
+    QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
+    QVERIFY(u.meldungen.empty());
+  }
+
+  void schreibfehlerLassenRomUnberuehrt() {
+    Testumgebung u;
+    u.fenster().RomÖffnen(u.rom());
+    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
+    frm_Animationen& f = frm_Animationen::Instanz();
+    Waehlen(f, 1);
+    f.Bild[3]->Direkt(QString(64, QLatin1Char('3')));
+    Schreibfehler::NachSchritt(0);
+    f.Cmd_Speichern_Click();
+    const int schritte = Schreibfehler::Schritte();
+    const QByteArray gemalt = u.Lies(QStringLiteral("test.gb"));
+    QVERIFY(gemalt != vorher);
+    QVERIFY(schritte > 0);
+    for (int k = 1; k <= schritte; ++k) {
+      u.Schreib(QStringLiteral("test.gb"), vorher);
+      Dateizugriff::Vergessen();
+      u.meldungen.clear();
+      Schreibfehler::NachSchritt(k);
+      f.Cmd_Speichern_Click();
+      QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
+      QCOMPARE(u.meldungen.size(), size_t(1));
+      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
+    }
+    Schreibfehler::NachSchritt(0);
+    f.Cmd_Speichern_Click();
+    QCOMPARE(u.Lies(QStringLiteral("test.gb")), gemalt);
+  }
+};
+
+QTEST_MAIN(TestAnimationen)
+#include "test_animationen.moc"
