@@ -124,8 +124,13 @@ void Frm_Optionen::Speichern() {
   o.Grösse = Cbo_Grösse->currentIndex() + 1;
   o.AlleWerte = Opt_0bisFF->isChecked();
   o.NurErklärte = Opt_Aufgezälten->isChecked();
-  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-      .setValue(SpeicherSchluessel, OptionstextBauen(o));
+  // Each write of the settings file takes a lock, a temporary file and a
+  // rename, and the start-up stores the text through the list handler: only
+  // a changed text is written.
+  QSettings einstellungen(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"));
+  const QString text = OptionstextBauen(o);
+  if (einstellungen.value(SpeicherSchluessel).toString() != text)
+    einstellungen.setValue(SpeicherSchluessel, text);
 }
 
 void Frm_Optionen::Farben_Click() {
