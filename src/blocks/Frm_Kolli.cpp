@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "Blockdaten.h"
+#include "Dunkelblau.h"
 #include "Kollision.h"
 #include "Module1.h"
 #include "Zahlen.h"
@@ -27,11 +28,7 @@ void Frm_Kolli::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Kolli"));
   setWindowTitle(QStringLiteral("Kolisions- und Blockdaten Editor"));
   setFixedSize(470, 330);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
+  Dunkelblau(*this);
 
   Cbo_Block = new QComboBox(this);
   Cbo_Block->setObjectName(QStringLiteral("Cbo_Block"));

@@ -5,6 +5,7 @@
 #include "Blockbild.h"
 #include "Blockdaten.h"
 #include "Dateizugriff.h"
+#include "Dunkelblau.h"
 #include "Frm_Kolli.h"
 #include "Module1.h"
 #include "Zahlen.h"
@@ -30,11 +31,7 @@ void frm_Block::Aufbauen() {
   setObjectName(QStringLiteral("frm_Block"));
   setWindowTitle(QStringLiteral("Blockdaten"));
   setFixedSize(272, 218);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
+  Dunkelblau(*this);
 
   Cbo_Block = new QComboBox(this);
   Cbo_Block->setObjectName(QStringLiteral("Cbo_Block"));

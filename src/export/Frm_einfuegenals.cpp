@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "Dateizugriff.h"
+#include "Dunkelblau.h"
 #include "Meldung.h"
 #include "Module1.h"
 #include "Tilesetblock.h"
@@ -13,9 +14,6 @@ constexpr qint64 MindestRomLaenge = 0x200000;
 constexpr qint64 KopfTabelle = 0x156D3;
 constexpr int Satz = 15;
 
-QRect Twips(int links, int oben, int breite, int hoehe) {
-  return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
-}
 }  // namespace
 
 Frm_einfügenals::Frm_einfügenals() : QWidget(nullptr, Qt::Window) {
@@ -32,11 +30,7 @@ void Frm_einfügenals::Aufbauen() {
   setObjectName(QStringLiteral("Frm_einfügenals"));
   setWindowTitle(QStringLiteral("Tileset einfügen als ..."));
   setFixedSize(4800 / 15, 3480 / 15);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  Dunkelblau(*this);
 
   auto name = [](QWidget* w, const char* n) { w->setObjectName(QString::fromUtf8(n)); };
   Label1 = new QLabel(QStringLiteral("Einfügen des aktuellen Tilesets in Datei ... als ?. Tileset"), this);

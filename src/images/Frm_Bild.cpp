@@ -2,15 +2,10 @@
 
 #include <QEvent>
 
+#include "Dunkelblau.h"
 #include "Flaeche.h"
 #include "Module1.h"
 #include "Zahlen.h"
-
-namespace {
-QRect Twips(int links, int oben, int breite, int hoehe) {
-  return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
-}
-}  // namespace
 
 Frm_Bild::Frm_Bild() {
   Aufbauen();
@@ -23,11 +18,7 @@ void Frm_Bild::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Bild"));
   setWindowTitle(QStringLiteral("Bild Einfügen"));
   setFixedSize(4500 / 15, 4650 / 15);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  Dunkelblau(*this);
 
   auto name = [](QWidget* w, const char* n) { w->setObjectName(QString::fromUtf8(n)); };
   Opt_48128 = new QRadioButton(QStringLiteral("48 auf 128"), this);

@@ -4,14 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Dunkelblau.h"
+
 Frm_Info::Frm_Info() {
   setObjectName(QStringLiteral("Frm_Info"));
   setWindowTitle(QStringLiteral("Info"));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  Dunkelblau(*this);
   auto* layout = new QVBoxLayout(this);
   auto* text = new QLabel(QStringLiteral("<h2>Tessaron</h2>"
                                          "<p>Version " TESSARON_VERSION "</p>"

@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include "Dateizugriff.h"
+#include "Dunkelblau.h"
 #include "Einzeln.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_Info.h"
@@ -42,9 +43,6 @@ QPixmap Banner() {
   return bild;
 }
 
-QRect Twips(int links, int oben, int breite, int hoehe) {
-  return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
-}
 }  // namespace
 
 frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
@@ -66,11 +64,7 @@ void frm_Angaben::Aufbauen() {
   auto* flaeche = new QWidget(this);
   flaeche->setObjectName(QStringLiteral("Flaeche"));
   flaeche->setFixedSize(4725 / 15, 2505 / 15);
-  flaeche->setAutoFillBackground(true);
-  QPalette pal = flaeche->palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  flaeche->setPalette(pal);
+  Dunkelblau(*flaeche);
   QFont schrift = flaeche->font();
   schrift.setPixelSize(11);  // the layout's boxes were sized for a small system font
   flaeche->setFont(schrift);

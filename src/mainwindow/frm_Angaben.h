@@ -117,6 +117,8 @@ class frm_Angaben : public QMainWindow {
   void Chk_Geheim_Click();
   void AuswahlSetzen(int index);
   void HauptfensterAnbieten();
+  // Shows a window modeless in front of the others.
+  static void Zeigen(QWidget& fenster);
   bool TilesetQuelleGeheim() const;
 
   QString m_ordner;

@@ -5,17 +5,11 @@
 
 void frm_Angaben::KolliAuswahl() { Frm_Kolli::Instanz().Auswahl(); }
 
-void frm_Angaben::Cmd_Kolli_Click() {
-  Frm_Kolli& kolli = Frm_Kolli::Instanz();
-  kolli.show();
-  kolli.raise();
-}
+void frm_Angaben::Cmd_Kolli_Click() { Zeigen(Frm_Kolli::Instanz()); }
 
 void frm_Angaben::Cmd_Block_Click() {
   Frm_Kolli::Instanz();  // loads the block editor with it
-  frm_Block& block = frm_Block::Instanz();
-  block.show();
-  block.raise();
+  Zeigen(frm_Block::Instanz());
 }
 
 void frm_Angaben::KolliListenModus(bool kurz) {

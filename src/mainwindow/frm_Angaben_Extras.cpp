@@ -3,14 +3,6 @@
 #include "frm_Angaben.h"
 #include "frm_Animationen.h"
 
-namespace {
-void Zeigen(QWidget& w) {
-  w.show();
-  w.raise();
-  w.activateWindow();
-}
-}  // namespace
-
 void frm_Angaben::OptionenLaden() { Frm_Optionen::Instanz(); }
 
 void frm_Angaben::OptionenZuweisen() { Frm_Optionen::Instanz().Zuweisen(); }

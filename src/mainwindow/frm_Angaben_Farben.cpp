@@ -13,12 +13,6 @@ Frm_PalettenZu& PalettenZuFenster() {
   if (Module1.PalettenZuGeladen == 0) Frm_PalettenZu::Entladen();
   return Frm_PalettenZu::Instanz();
 }
-
-void Zeigen(QWidget& fenster) {
-  fenster.show();
-  fenster.raise();
-  fenster.activateWindow();
-}
 }  // namespace
 
 void frm_Angaben::PalettenLaden() { Frm_TilesetPal::Instanz(); }

@@ -26,6 +26,12 @@ QMenu* Menue(QMenuBar* leiste, const char* name, const QString& text) {
 }
 }  // namespace
 
+void frm_Angaben::Zeigen(QWidget& fenster) {
+  fenster.show();
+  fenster.raise();
+  fenster.activateWindow();
+}
+
 void frm_Angaben::MenüsAufbauen() {
   QMenuBar* leiste = menuBar();
   QMenu* datei = Menue(leiste, "mnuFile", QStringLiteral("&Datei"));
@@ -100,10 +106,7 @@ void frm_Angaben::MenüsAufbauen() {
   bei(Cmd_Block, &frm_Angaben::Cmd_Block_Click);
   bei(Cmd_Animationen, &frm_Angaben::Cmd_Animationen_Click);
   bei(Cmd_Optionen, &frm_Angaben::Cmd_Optionen_Click);
-  connect(Cmd_Info, &QAction::triggered, this, [] {
-    Frm_Info::Instanz().show();
-    Frm_Info::Instanz().raise();
-  });
+  connect(Cmd_Info, &QAction::triggered, this, [] { Zeigen(Frm_Info::Instanz()); });
   connect(Cmd_WichtigInfo, &QAction::triggered, this, [] {
     Meldung(QStringLiteral("Bitte lesen Sie zu diesem Thema die mitgeliferte Datei 'WichtigeInfos.txt'"));
   });

@@ -4,12 +4,13 @@
 #include <QSettings>
 #include <type_traits>
 
+#include "Dunkelblau.h"
 #include "Frm_Bearbeiten.h"
 #include "Module1.h"
 #include "Optionstext.h"
 
 namespace {
-constexpr int Twips = 15;
+constexpr int Rasterbreite = 15;
 
 const QString SpeicherSchluessel = QStringLiteral("Einstelungen/Speicher");
 
@@ -37,11 +38,7 @@ Frm_Optionen::Frm_Optionen() : QWidget(nullptr, Qt::Window) {
 void Frm_Optionen::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Optionen"));
   setWindowTitle(QStringLiteral("Optionen"));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
+  Dunkelblau(*this);
   setFixedSize(361, 337);
 
   Fra_Farben = Rahmen(this, "Fra_Farben", QStringLiteral("Farben "), QRect(8, 8, 345, 177));
@@ -100,7 +97,7 @@ void Frm_Optionen::Form_Load() {
   Opt_Grau->setChecked(o.Grau);
   Opt_OriginalFarben->setChecked(o.OriginalFarben);
   Zeit->setCurrentIndex(o.Zeit);
-  Module1.Raster = o.Raster ? Twips : 0;
+  Module1.Raster = o.Raster ? Rasterbreite : 0;
   Chk_Raster->setChecked(o.Raster);
   Cbo_Grösse->setCurrentIndex(o.Grösse - 1);
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
@@ -123,12 +120,17 @@ void Frm_Optionen::Speichern() {
   o.Grau = Opt_Grau->isChecked();
   o.OriginalFarben = Opt_OriginalFarben->isChecked();
   o.Zeit = Zeit->currentIndex();
-  o.Raster = Module1.Raster / Twips == 1;
+  o.Raster = Module1.Raster / Rasterbreite == 1;
   o.Grösse = Cbo_Grösse->currentIndex() + 1;
   o.AlleWerte = Opt_0bisFF->isChecked();
   o.NurErklärte = Opt_Aufgezälten->isChecked();
-  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-      .setValue(SpeicherSchluessel, OptionstextBauen(o));
+  // Each write of the settings file takes a lock, a temporary file and a
+  // rename, and the start-up stores the text through the list handler: only
+  // a changed text is written.
+  QSettings einstellungen(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"));
+  const QString text = OptionstextBauen(o);
+  if (einstellungen.value(SpeicherSchluessel).toString() != text)
+    einstellungen.setValue(SpeicherSchluessel, text);
 }
 
 void Frm_Optionen::Farben_Click() {
@@ -161,7 +163,7 @@ void Frm_Optionen::Cbo_Grösse_Click() {
 
 void Frm_Optionen::Chk_Raster_Click() {
   if (m_laden == 1) return;
-  Module1.Raster = Chk_Raster->isChecked() ? Twips : 0;
+  Module1.Raster = Chk_Raster->isChecked() ? Rasterbreite : 0;
   AnsichtNeu(0);
   Speichern();
 }

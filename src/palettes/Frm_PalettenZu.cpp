@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <algorithm>
 
+#include "Dunkelblau.h"
 #include "Farbmodell.h"
 #include "Module1.h"
 #include "Zuordnung.h"
@@ -20,11 +21,7 @@ Frm_PalettenZu::Frm_PalettenZu() {
   setObjectName(QStringLiteral("Frm_PalettenZu"));
   setWindowTitle(QStringLiteral("Palettenzuordnung der Tilesets"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
+  Dunkelblau(*this);
   setFixedSize(416, 214);
   Aufbauen();
   Module1.PalettenZuGeladen = 1;

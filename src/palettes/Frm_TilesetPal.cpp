@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Dateizugriff.h"
+#include "Dunkelblau.h"
 #include "Flaeche.h"
 #include "Module1.h"
 #include "Palettentabelle.h"
@@ -24,13 +25,7 @@ class Sperre {
   int m_vorher;
 };
 
-void Hintergrund(QWidget* w) {
-  w->setAutoFillBackground(true);
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  w->setPalette(pal);
-}
+void Hintergrund(QWidget* w) { Dunkelblau(*w); }
 
 template <class T>
 T* Element(T* w, const QString& name, QRect ort) {

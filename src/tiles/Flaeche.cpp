@@ -45,8 +45,7 @@ std::uint32_t VbWert(int rot, int gruen, int blau) {
 Fläche::Fläche(QWidget* parent) : Fläche(parent, false) {}
 
 Fläche::Fläche(QWidget* parent, bool maltSelbst) : QWidget(parent), m_maltSelbst(maltSelbst) {
-  Farbenübergabe(QStringLiteral("0"), QStringLiteral("6607460"), QStringLiteral("16724540"),
-                 QStringLiteral("16777180"));
+  m_anzeigefarbe = {0, 0, 6607460, 16724540, 16777180};
   m_nummer.fill(1);
   Farben(2, 1);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -125,7 +124,7 @@ void Fläche::Anordnen() {
 }
 
 void Fläche::setGrösse(int wert) {
-  if (wert > m_maxGrösse || wert < m_minGrösse) return;
+  if (wert > m_maxGrösse || wert < m_minGrösse || wert == m_grösse) return;
   m_grösse = wert;
   Anordnen();
 }
@@ -139,13 +138,17 @@ std::uint32_t Fläche::Point(int Linie, int Reihe) const {
   return m_farbe[(Reihe - 1) * 8 + Linie - 1];
 }
 
-void Fläche::paintEvent(QPaintEvent* event) {
-  QPainter maler(this);
-  const QRect bereich = event->rect();
+void Fläche::paintEvent(QPaintEvent*) {
+  // One scaled copy of the 8 x 8 cells instead of 64 fills: a full repaint of
+  // the view was most of a tileset choice. The painter is clipped to the
+  // region to repaint, so one painted cell still costs one cell.
+  QImage zellen(8, 8, QImage::Format_RGB32);
+  auto* punkte = reinterpret_cast<QRgb*>(zellen.bits());  // rows of 8 x 4 bytes have no padding
   for (int i = 0; i < 64; ++i) {
-    const QRect zelle((i % 8) * m_grösse, (i / 8) * m_grösse, m_grösse, m_grösse);
-    if (zelle.intersects(bereich)) maler.fillRect(zelle, VbFarbe(m_farbe[i]));
+    const std::uint32_t f = m_farbe[i];
+    punkte[i] = qRgb(f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF);
   }
+  QPainter(this).drawImage(QRect(0, 0, 8 * m_grösse, 8 * m_grösse), zellen);
 }
 
 void Fläche::SelbstMalen(int Button, double X, double Y) {

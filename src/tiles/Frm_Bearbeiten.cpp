@@ -1,6 +1,7 @@
 #include "Frm_Bearbeiten.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "Module1.h"
@@ -13,10 +14,6 @@ Frm_Bearbeiten::Frm_Bearbeiten()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Frm_Bearbeiten"));
   setWindowTitle(QStringLiteral("Tileset aussehen"));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::black);
-  setPalette(pal);
   m_flaeche[0] = new ::Fläche(this);
   m_flaeche[0]->setObjectName(QStringLiteral("Fläche(0)"));
   m_flaeche[0]->move(0, 0);
@@ -43,7 +40,7 @@ void Frm_Bearbeiten::GrösseTile(int Reihen, int Linien) {
   m_anzahl = std::min(Reihen * Linien, 96);
   for (int i = 1; i <= m_anzahl; ++i) {
     m_flaeche[i] = new ::Fläche(this);
-    m_flaeche[i]->setObjectName(QStringLiteral("Fläche(%1)").arg(i));
+    m_flaeche[i]->setObjectName(QStringLiteral("Fläche(") + QString::number(i) + QLatin1Char(')'));
     m_flaeche[i]->setGrösse(m_flaeche[0]->Grösse());
     TileVerbinden(i);
   }
@@ -67,7 +64,9 @@ void Frm_Bearbeiten::AnordnenTile() {
         ort.setY(oben.y() + oben.height() + luecke);
       }
       f.move(ort);
-      f.show();
+      // In a hidden view a tile shows with the view; showing it now would
+      // polish all 96 before anyone sees them.
+      if (isVisible()) f.show();
       ++Module1.TileZähler;
     }
     if (r > 1) Module1.ReihenStart += AnzahlLinien;
@@ -102,3 +101,7 @@ QString Frm_Bearbeiten::Ort2(int i) const {
 }
 
 void Frm_Bearbeiten::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+// The black background is painted rather than set as palette: a palette of
+// its own would be resolved again by each of the 97 tiles as it is created.
+void Frm_Bearbeiten::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), Qt::black); }

@@ -34,6 +34,7 @@ class Frm_Bearbeiten : public QWidget, public Einzeln<Frm_Bearbeiten> {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void TileVerbinden(int i);

@@ -4,15 +4,13 @@
 #include <QMouseEvent>
 #include <functional>
 
+#include "Dunkelblau.h"
 #include "Flaeche.h"
 #include "Frm_Bearbeiten.h"
 #include "Module1.h"
 #include "frm_Animationen.h"
 
 namespace {
-QRect Twips(int links, int oben, int breite, int hoehe) {
-  return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
-}
 
 // A transparent label over a swatch that reports presses with the button
 // number of a mouse event (1 left, 2 right, 4 middle).
@@ -54,11 +52,7 @@ Frm_Farben::Frm_Farben() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint
   setObjectName(QStringLiteral("Frm_Farben"));
   setWindowTitle(QStringLiteral("Farben Palette"));
   setFixedSize(2640 / 15, 975 / 15);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
+  Dunkelblau(*this);
 
   Module1.Tilefarben = {0, VbWert(0, 0, 0), VbWert(100, 210, 100), VbWert(60, 50, 255),
                         VbWert(220, 255, 255)};

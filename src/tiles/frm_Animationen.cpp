@@ -1,6 +1,7 @@
 #include "frm_Animationen.h"
 
 #include "Dateizugriff.h"
+#include "Dunkelblau.h"
 #include "Farbmodell.h"
 #include "Frm_Farben.h"
 #include "Kachel.h"
@@ -11,9 +12,6 @@ namespace {
 constexpr int Kachelbytes = 16;
 constexpr int Animationsbytes = 4 * Kachelbytes;
 
-QRect Twips(int links, int oben, int breite, int hoehe) {
-  return QRect(links / 15, oben / 15, breite / 15, hoehe / 15);
-}
 }  // namespace
 
 frm_Animationen::frm_Animationen() : QWidget(nullptr, Qt::Window) {
@@ -26,11 +24,7 @@ frm_Animationen::frm_Animationen() : QWidget(nullptr, Qt::Window) {
 void frm_Animationen::Aufbauen() {
   setObjectName(QStringLiteral("frm_Animationen"));
   setWindowTitle(QStringLiteral("Animationen editieren"));
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(0, 0, 128));
-  pal.setColor(QPalette::WindowText, Qt::white);
-  setPalette(pal);
+  Dunkelblau(*this);
   setFixedSize(3645 / 15, 1575 / 15);
 
   Animation = new QComboBox(this);

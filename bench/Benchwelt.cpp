@@ -1,0 +1,88 @@
+#include "Benchwelt.h"
+
+#include <QDir>
+
+#include "Dateizugriff.h"
+#include "Einzeln.h"
+#include "MeldungsBox.h"
+#include "Module1.h"
+#include "Tilesetblock.h"
+#include "frm_Angaben.h"
+
+namespace {
+std::unique_ptr<Benchwelt>& GemeinsameWelt() {
+  static std::unique_ptr<Benchwelt> welt;
+  return welt;
+}
+}  // namespace
+
+Rombau::Plan Benchplan() {
+  Rombau::Plan plan = Rombau::Grundplan();
+  for (int n = 1; n <= 28; ++n) {
+    Rombau::Tileset& t = plan.tilesets[n];
+    for (int i = 0; i < t.kacheln.size(); ++i) t.kacheln[i] = static_cast<char>(n * 37 + i * 11 + i / 16);
+    for (int i = 0; i < 48; ++i) t.zuordnung[i] = static_cast<char>(((n + i) % 8) | (((n + i + 3) % 8) << 4));
+    for (int i = 0; i < t.bloecke.size(); ++i) t.bloecke[i] = static_cast<char>((i + n) % 0x60);
+    for (int i = 0; i < t.kollisionen.size(); ++i) t.kollisionen[i] = static_cast<char>(i * 7 + n);
+  }
+  for (int n : {2, 5}) {
+    plan.tilesets[n].ort = 0x1C0000 + (n - 2) * 0x800;
+    plan.tilesets[n].geaenderteKacheln = plan.tilesets[n + 1].kacheln;
+  }
+  for (int i = 0; i < 320; ++i) plan.paletten[i] = static_cast<char>(i % 2 ? (i * 3) & 0x7F : i * 5);
+  for (int i = 0; i < 64; ++i) {
+    plan.wasser[i] = static_cast<char>(i * 3 + 1);
+    plan.blumen[i] = static_cast<char>(0xF0 - i);
+  }
+  for (qint64 i = 0; i < plan.fuellung.size(); ++i)
+    plan.fuellung[i] = static_cast<char>((i * 13 + 7) % 251 + 1);
+  for (qint64 i = 0x180000; i < 0x1B0000; ++i) plan.fuellung[i] = 0;
+  return plan;
+}
+
+QByteArray VolleRom() {
+  // Pairs of non-zero bytes, each followed by 1541 zeros: the window behind
+  // the first byte of a pair ends just before the next pair, so its last
+  // non-zero byte is its first one and the whole window is read.
+  QByteArray rom(Rombau::RomLaenge, '\0');
+  for (qint64 i = 0; i + 1 < rom.size(); i += Tilesetblock::Laenge + 1) rom[i] = rom[i + 1] = 1;
+  return rom;
+}
+
+Benchwelt::Benchwelt() {
+  Module1Zuruecksetzen();
+  Dateizugriff::Vergessen();
+  Rombau::Schreiben(Benchplan(), m_ordner.path(), QStringLiteral("bench.gb"));
+  MeldungsBoxBeantworter([this](QMessageBox& box) {
+    ++m_meldungen;
+    return box.standardButtons() & QMessageBox::Yes ? QMessageBox::No : QMessageBox::Ok;
+  });
+}
+
+Benchwelt::~Benchwelt() {
+  FensterWeg();
+  MeldungsBoxBeantworter({});
+}
+
+Benchwelt& Benchwelt::Gemeinsam() {
+  if (!GemeinsameWelt()) GemeinsameWelt() = std::make_unique<Benchwelt>();
+  return *GemeinsameWelt();
+}
+
+void Benchwelt::Beenden() { GemeinsameWelt().reset(); }
+
+QString Benchwelt::Rom() const { return QDir(m_ordner.path()).filePath(QStringLiteral("bench.gb")); }
+
+frm_Angaben& Benchwelt::Fenster() {
+  if (!m_fenster) {
+    m_fenster = std::make_unique<frm_Angaben>(m_ordner.path());
+    m_fenster->show();
+    m_fenster->RomÖffnen(Rom());
+  }
+  return *m_fenster;
+}
+
+void Benchwelt::FensterWeg() {
+  m_fenster.reset();
+  AlleEntladen();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "Rombau.h"
+
+class frm_Angaben;
+
+// The synthesised world the window benchmarks run in: a 2 MiB ROM of the
+// game's layout with all 28 tilesets (tilesets 2 and 5 moved by the editor, so
+// both load paths run), its side files in a folder of its own, and the main
+// window over them. Every message is answered with its default button and
+// counted, so a benchmark never waits for a click.
+class Benchwelt {
+ public:
+  Benchwelt();
+  ~Benchwelt();
+
+  static Benchwelt& Gemeinsam();
+  static void Beenden();  // before the application object goes
+
+  QString Ordner() const { return m_ordner.path(); }
+  QString Rom() const;
+  // The main window with the ROM open, created on first use.
+  frm_Angaben& Fenster();
+  // Closes the main window and every window it loaded.
+  void FensterWeg();
+  int Meldungen() const { return m_meldungen; }
+
+ private:
+  QTemporaryDir m_ordner;
+  std::unique_ptr<frm_Angaben> m_fenster;
+  int m_meldungen = 0;
+};
+
+Rombau::Plan Benchplan();
+
+// The worst case of the free-offset search: 2 MiB of zero runs one byte too
+// short for a stored tileset block, laid so that every candidate is read
+// almost to its start.
+QByteArray VolleRom();

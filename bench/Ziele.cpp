@@ -1,0 +1,112 @@
+#include "Ziele.h"
+
+#include <QFile>
+#include <QSysInfo>
+#include <QThread>
+#include <QtGlobal>
+#include <cstdio>
+#include <string>
+
+namespace {
+// A goal: the median of `messung` at most `hoechstMs` and/or at most
+// `hoechstFaktor` times the median of `basis` (negative: no such bound).
+struct Ziel {
+  const char* operation;
+  const char* messung;
+  const char* basis;
+  const char* basisText;
+  double hoechstMs;
+  double hoechstFaktor;
+};
+
+const Ziel Ziele[] = {
+    {"1 Free-offset search, worst case", "Freisuche_Aufgeben", "Nullen_Zaehlen", "std::count 0", 1.0, -1},
+    {"1 Free-offset search, worst case", "Freisuche_Aufgeben", "Nullen_Zaehlen", "std::count 0", -1, 3.0},
+    {"2 Tileset choice, whole + repaint", "Tilesetwahl", "Tilesetblock_Lesen", "read+decode", 5.0, -1},
+    {"3 Zuteilen + Zuruekgeben, 96 tiles", "Zuteilen_Zurueckgeben", "Kachel_Codecs", "codecs only", 0.2, -1},
+    {"4 Paint stroke, 200 events/16 tiles", "Malstrich", "Malstrich_Nackt", "bare widget", 20.0, -1},
+    {"5 Start-up until idle", "Start_Hauptfenster", "Start_Leerfenster", "bare QMainWnd", -1, 1.5},
+    {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
+};
+
+std::string Maschine() {
+  QFile cpu(QStringLiteral("/proc/cpuinfo"));
+  QString modell = QStringLiteral("unknown CPU");
+  if (cpu.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& zeile : cpu.readAll().split('\n')) {
+      if (zeile.startsWith("model name")) {
+        modell = QString::fromUtf8(zeile.mid(zeile.indexOf(':') + 1).trimmed());
+        break;
+      }
+    }
+  }
+  return QStringLiteral("%1, %2 cores; %3; Qt %4, offscreen")
+      .arg(modell)
+      .arg(QThread::idealThreadCount())
+      .arg(QSysInfo::prettyProductName(), QString::fromLatin1(qVersion()))
+      .toStdString();
+}
+
+std::string Zieltext(const Ziel& z) {
+  char text[32];
+  if (z.hoechstMs >= 0)
+    std::snprintf(text, sizeof text, "<= %g ms", z.hoechstMs);
+  else
+    std::snprintf(text, sizeof text, "<= %gx baseline", z.hoechstFaktor);
+  return text;
+}
+
+std::string Ms(double ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, ms < 0 ? "-" : ms < 0.1 ? "%.4f ms" : "%.3f ms", ms);
+  return text;
+}
+
+void Zeile(const std::string& op, const std::string& median, const std::string& basis, double faktor,
+           const std::string& ziel, bool erfuellt) {
+  std::printf("%-37s %12s  %-26s %7.2fx  %-17s %s\n", op.c_str(), median.c_str(), basis.c_str(), faktor,
+              ziel.c_str(), erfuellt ? "met" : "MISSED");
+}
+
+bool ZielZeile(const Medianbericht& bericht, const Ziel& z) {
+  const double m = bericht.Median(z.messung), b = bericht.Median(z.basis);
+  const double faktor = b > 0 ? m / b : -1;
+  const bool erfuellt = m >= 0 && (z.hoechstMs < 0 || m <= z.hoechstMs) &&
+                        (z.hoechstFaktor < 0 || (faktor >= 0 && faktor <= z.hoechstFaktor));
+  Zeile(z.operation, Ms(m), Ms(b) + " (" + z.basisText + ")", faktor, Zieltext(z), erfuellt);
+  return erfuellt;
+}
+
+std::string MiB(double wert) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f MiB", wert);
+  return text;
+}
+}  // namespace
+
+int TabelleDrucken(const Medianbericht& bericht, const Speicherwerte& speicher) {
+  std::printf("Machine: %s\n", Maschine().c_str());
+  std::printf("Medians of 9 repetitions (wall time), baselines measured in the same run.\n\n");
+  std::printf("%-37s %12s  %-26s %8s  %-17s %s\n", "operation", "median", "baseline", "ratio", "goal",
+              "verdict");
+  int erfuellt = 0, alle = 0;
+  for (const Ziel& z : Ziele) {
+    erfuellt += ZielZeile(bericht, z) ? 1 : 0;
+    ++alle;
+  }
+  const double faktor = speicher.leerSpitze > 0 && speicher.programmSpitze > 0
+                            ? speicher.programmSpitze / speicher.leerSpitze
+                            : -1;
+  const bool speicherGut = faktor > 0 && faktor <= 1.5;
+  Zeile("7 Peak memory, every window open", MiB(speicher.programmSpitze),
+        MiB(speicher.leerSpitze) + " (bare Qt prog)", faktor, "<= 1.5x baseline", speicherGut);
+  erfuellt += speicherGut ? 1 : 0;
+  ++alle;
+  std::printf("\nMemory (VmHWM peak / VmRSS at the end, two processes side by side, median of 3):\n");
+  std::printf("  program, every window open: %s / %s\n", MiB(speicher.programmSpitze).c_str(),
+              MiB(speicher.programmJetzt).c_str());
+  std::printf("  bare Qt widgets program:    %s / %s\n", MiB(speicher.leerSpitze).c_str(),
+              MiB(speicher.leerJetzt).c_str());
+  std::printf("%d of %d goals met\n", erfuellt, alle);
+  return alle - erfuellt;
+}

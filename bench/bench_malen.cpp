@@ -1,0 +1,79 @@
+// (4) A painting stroke: 200 mouse moves with a button held, from tile 1
+// across the top row to tile 16, each delivered to the tileset view and
+// painted before the next; against the same events to a bare widget that
+// repaints one cell each.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "Benchwelt.h"
+#include "Frm_Bearbeiten.h"
+#include "Medianbericht.h"
+
+namespace {
+constexpr int Ereignisse = 200;
+constexpr int Breite = 16 * 40;  // 16 tiles of 8 cells of 5 pixels
+
+QPoint Punkt(int k) { return {2 + k * (Breite - 4) / (Ereignisse - 1), 2 + (k * 7) % 36}; }
+
+void Senden(QWidget& w, QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
+  QMouseEvent e(art, p, w.mapToGlobal(p), knopf, knoepfe, Qt::NoModifier);
+  QApplication::sendEvent(&w, &e);
+}
+
+// One stroke; the other button on every second, so each changes the cells.
+void Strich(QWidget& ziel, int nummer) {
+  const Qt::MouseButton knopf = nummer % 2 ? Qt::RightButton : Qt::LeftButton;
+  Senden(ziel, QEvent::MouseButtonPress, Punkt(0), knopf, knopf);
+  for (int k = 0; k < Ereignisse; ++k) {
+    Senden(ziel, QEvent::MouseMove, Punkt(k), Qt::NoButton, knopf);
+    QApplication::processEvents();
+  }
+  Senden(ziel, QEvent::MouseButtonRelease, Punkt(Ereignisse - 1), knopf, Qt::NoButton);
+}
+
+struct Malzaehler : QObject {
+  double anzahl = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++anzahl;
+    return false;
+  }
+};
+
+// The least a widget can do per event: repaint the cell under the mouse.
+struct NackteFlaeche : QWidget {
+  NackteFlaeche() { setFixedSize(Breite, 40); }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    const QPoint p = e->position().toPoint();
+    update(p.x() / 5 * 5, p.y() / 5 * 5, 5, 5);
+  }
+  void paintEvent(QPaintEvent* e) override { QPainter(this).fillRect(e->rect(), Qt::darkGreen); }
+};
+
+void Malstrich(benchmark::State& state) {
+  Benchwelt::Gemeinsam().Fenster();
+  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
+  Malzaehler zaehler;
+  for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).installEventFilter(&zaehler);
+  QApplication::processEvents();
+  zaehler.anzahl = 0;
+  int n = 0;
+  for (auto _ : state) Strich(ansicht.Fläche(1), n++);
+  state.counters["tile_paints"] = benchmark::Counter(zaehler.anzahl, benchmark::Counter::kAvgIterations);
+  for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).removeEventFilter(&zaehler);
+}
+
+void Malstrich_Nackt(benchmark::State& state) {
+  NackteFlaeche flaeche;
+  flaeche.show();
+  QApplication::processEvents();
+  int n = 0;
+  for (auto _ : state) Strich(flaeche, n++);
+}
+}  // namespace
+
+BENCHMARK(Malstrich)->Apply(Wiederholt);
+BENCHMARK(Malstrich_Nackt)->Apply(Wiederholt);
