@@ -273,36 +273,6 @@ class TestEinfuegenals : public QObject {
     }
     QCOMPARE(u.Lies(Rom).mid(0x1CA000, 1542), Malen(8));
   }
-
-  void schreibfehlerInJedemZiel() {
-    for (int ziel = 0; ziel < 3; ++ziel) {
-      for (int schritt = 1; schritt <= 5; ++schritt) {
-        Testumgebung u;
-        Frm_einfügenals& f = Oeffnen(u);
-        Malen(9);
-        u.Schreib(Andere, u.Lies(Rom));
-        const QString datei = ziel == 0 ? Rom : ziel == 1 ? Andere : Tilesets;
-        if (ziel == 1) {
-          f.Opt_Andere->setChecked(true);
-          f.DateiAngeben(u.Pfad(Andere));
-        }
-        if (ziel == 2) f.Opt_Tilesets->setChecked(true);
-        const QByteArray vorher = u.Lies(datei);
-        Waehlen(f, 2);
-        if (ziel != 2) f.Txt_Ort->setText(QStringLiteral("1C2000"));
-        Schreibfehler::NachSchritt(schritt);
-        f.Einfügen();
-        const int schritte = Schreibfehler::Schritte();
-        Schreibfehler::NachSchritt(0);
-        if (schritte < schritt) continue;  // fewer steps than that: nothing failed
-        QCOMPARE(u.Lies(datei), vorher);
-        QCOMPARE(u.meldungen.back().titel, QStringLiteral("Fehler"));
-        QVERIFY2(!u.Texte().contains(QStringLiteral("erfolgreich")), qPrintable(u.Texte()));
-        if (ziel == 0) QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));
-        if (ziel == 1) QCOMPARE(f.AnderePointer[2], QStringLiteral("700040"));
-      }
-    }
-  }
 };
 
 QTEST_MAIN(TestEinfuegenals)

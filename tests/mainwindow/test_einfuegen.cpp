@@ -321,44 +321,6 @@ class TestEinfuegen : public QObject {
     f.Cmd_sucheOff_Click();  // and again, from the same place
     QCOMPARE(u.meldungen.size(), size_t(2));
   }
-
-  void schreibfehlerInJedemSchritt() {
-    int schritte = 0;
-    {
-      Testumgebung u;
-      u.fenster().RomÖffnen(u.rom());
-      Waehlen(u.fenster(), 2);
-      Schreibfehler::NachSchritt(0);
-      u.fenster().Txt_Ort->setText(Hex(Frei));
-      u.fenster().Cmd_Einfügen_Click();
-      QVERIFY(HatErfolg(u));
-      schritte = Schreibfehler::Schritte();
-    }
-    QVERIFY(schritte >= 3);  // erase, pointer and block, then flush and sync
-    for (int k = 1; k <= schritte; ++k) {
-      Testumgebung u;
-      frm_Angaben& f = u.fenster();
-      f.RomÖffnen(u.rom());
-      Waehlen(f, 2);
-      Bemalen();
-      const QStringList tiles = Ansicht();
-      const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
-      f.Txt_Ort->setText(Hex(Frei));
-      Schreibfehler::NachSchritt(k);
-      f.Cmd_Einfügen_Click();
-      Schreibfehler::NachSchritt(0);
-      QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
-      QCOMPARE(u.meldungen.size(), size_t(1));
-      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-      QVERIFY(u.meldungen[0].text.contains(u.rom()));
-      // The painted tiles are kept for another try, which succeeds.
-      QCOMPARE(Ansicht(), tiles);
-      u.meldungen.clear();
-      f.Cmd_Einfügen_Click();
-      QVERIFY2(HatErfolg(u), qPrintable(u.Texte()));
-      QCOMPARE(Gelesen(u.Lies(QStringLiteral("test.gb")).mid(Frei, Block)), tiles);
-    }
-  }
 };
 
 QTEST_MAIN(TestEinfuegen)

@@ -65,19 +65,6 @@ class TestOriginalPaletten : public QObject {
     QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
   }
 
-  void schreibfehler() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    u.Schreib(QStringLiteral("OriginalPaletten.gb"), Muster(320));
-    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
-    Schreibfehler::NachSchritt(2);
-    u.fenster().Cmd_OriginalTilePal->trigger();
-    Schreibfehler::NachSchritt(0);
-    QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-  }
-
   // In original-data mode the palette base is 0: the restore is not offered
   // and, called anyway, writes nothing.
   void originalModusSchreibtNichtAnDenRomAnfang() {

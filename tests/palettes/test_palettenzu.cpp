@@ -98,21 +98,6 @@ class TestPalettenZu : public QObject {
     QCOMPARE(Frm_PalettenZu::Instanz().Pal(2)->text(), QStringLiteral("6"));
   }
 
-  void fehlerBeimSpeichern() {
-    Testumgebung u(Plan());
-    u.fenster().RomÖffnen(u.rom());
-    Frm_PalettenZu& f = Frm_PalettenZu::Instanz();
-    Waehle(f, 1);
-    f.Pal(1)->click();
-    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
-    Schreibfehler::NachSchritt(1);
-    f.Cmd_Speichern_Click();
-    Schreibfehler::NachSchritt(0);
-    QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-  }
-
   // Original-data mode: the field of list index 3 is read from and saved to
   // Tilesets.gb at 3 * 0x700 + 0x610.
   void originalModus() {

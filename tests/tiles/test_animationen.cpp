@@ -181,34 +181,6 @@ class TestAnimationen : public QObject {
     QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
     QVERIFY(u.meldungen.empty());
   }
-
-  void schreibfehlerLassenRomUnberuehrt() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
-    frm_Animationen& f = frm_Animationen::Instanz();
-    Waehlen(f, 1);
-    f.Bild[3]->Direkt(QString(64, QLatin1Char('3')));
-    Schreibfehler::NachSchritt(0);
-    f.Cmd_Speichern_Click();
-    const int schritte = Schreibfehler::Schritte();
-    const QByteArray gemalt = u.Lies(QStringLiteral("test.gb"));
-    QVERIFY(gemalt != vorher);
-    QVERIFY(schritte > 0);
-    for (int k = 1; k <= schritte; ++k) {
-      u.Schreib(QStringLiteral("test.gb"), vorher);
-      Dateizugriff::Vergessen();
-      u.meldungen.clear();
-      Schreibfehler::NachSchritt(k);
-      f.Cmd_Speichern_Click();
-      QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
-      QCOMPARE(u.meldungen.size(), size_t(1));
-      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-    }
-    Schreibfehler::NachSchritt(0);
-    f.Cmd_Speichern_Click();
-    QCOMPARE(u.Lies(QStringLiteral("test.gb")), gemalt);
-  }
 };
 
 QTEST_MAIN(TestAnimationen)
