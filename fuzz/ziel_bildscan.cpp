@@ -1,6 +1,6 @@
-// The image colour scan and tile conversion on pictures decoded from
-// arbitrary bytes: a picture file (BMP, GIF, PNG, JPEG) when the input is one,
-// otherwise raw pixels of a size taken from the first bytes.
+// The image colour scan and tile conversion on pictures made from arbitrary bytes.
+// A picture file (BMP, GIF, PNG, JPEG) when the input is one, otherwise raw
+// pixels of a size taken from the first bytes.
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
