@@ -8,15 +8,6 @@
 #include "Module1.h"
 #include "Zuordnung.h"
 
-namespace {
-template <class T>
-T* Element(T* w, const QString& name, QRect ort) {
-  w->setObjectName(name);
-  w->setGeometry(ort);
-  return w;
-}
-}  // namespace
-
 Frm_PalettenZu::Frm_PalettenZu() {
   setObjectName(QStringLiteral("Frm_PalettenZu"));
   setWindowTitle(QStringLiteral("Palettenzuordnung der Tilesets"));

@@ -25,20 +25,12 @@ class Sperre {
   int m_vorher;
 };
 
-void Hintergrund(QWidget* w) { Dunkelblau(*w); }
-
-template <class T>
-T* Element(T* w, const QString& name, QRect ort) {
-  w->setObjectName(name);
-  w->setGeometry(ort);
-  return w;
-}
 }  // namespace
 
 Frm_TilesetPal::Frm_TilesetPal() {
   setObjectName(QStringLiteral("Frm_TilesetPal"));
   setWindowTitle(QStringLiteral("Tileset-Paletten"));
-  Hintergrund(this);
+  Dunkelblau(*this);
   setFixedSize(424, 206);
   Aufbauen();
   Form_Load();
