@@ -4,8 +4,10 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "Bildimport.h"
 
@@ -36,8 +38,12 @@ QImage Roh(const std::uint8_t* daten, std::size_t groesse) {
     bild.setColorCount(256);
     for (int i = 0; i < 256; ++i) bild.setColor(i, qRgb(i, 255 - i, (i * 37) & 0xFF));
   }
+  // The remaining bytes, repeated, are the pixels.
   const std::size_t pro = static_cast<std::size_t>(bild.bytesPerLine()) * hoehe;
-  for (std::size_t i = 0; i < pro; ++i) bild.bits()[i] = groesse > 3 ? daten[3 + i % (groesse - 3)] : 0;
+  const std::size_t rest = groesse - 3;
+  if (rest == 0) bild.fill(0);
+  for (std::size_t i = 0; rest > 0 && i < pro; i += rest)
+    std::memcpy(bild.bits() + i, daten + 3, std::min(rest, pro - i));
   return bild;
 }
 }  // namespace

@@ -1,9 +1,7 @@
 #include "Bildimport.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
-#include <vector>
 
 #include "Zahlen.h"
 
@@ -34,10 +32,46 @@ QString Sechsstellig(qint64 farbe) {
 }
 }  // namespace
 
+namespace {
+// Colours met by a scan, each with a colour number. Sized by the scan (at most
+// Breite * Hoehe colours), not by the 2^24 colour space, and probed in place:
+// a scan runs on every import and must not cost more than the picture.
+class Farbtabelle {
+ public:
+  // Records farbe with wert unless it is there already; true when it was new.
+  bool Eintragen(qint64 farbe, QChar wert = QChar()) {
+    Platz& p = Suchen(farbe);
+    if (p.farbeUndEins != 0) return false;
+    p = {static_cast<quint32>(farbe) + 1, wert.unicode()};
+    return true;
+  }
+  QChar Wert(qint64 farbe, QChar sonst) {
+    const Platz& p = Suchen(farbe);
+    return p.farbeUndEins != 0 ? QChar(p.wert) : sonst;
+  }
+
+ private:
+  // Zero is an empty place, so the table starts as plain zeroed memory.
+  struct Platz {
+    quint32 farbeUndEins;
+    char16_t wert;
+  };
+  static constexpr quint32 Bits = 13;  // 8192 places: at most three quarters full
+  Platz plaetze[1u << Bits] = {};
+
+  Platz& Suchen(qint64 farbe) {
+    const quint32 gesucht = static_cast<quint32>(farbe) + 1;
+    quint32 i = (gesucht * 2654435761u) >> (32 - Bits);
+    while (plaetze[i].farbeUndEins != 0 && plaetze[i].farbeUndEins != gesucht)
+      i = (i + 1) & ((1u << Bits) - 1);
+    return plaetze[i];
+  }
+};
+}  // namespace
+
 QStringList Farberkennung(const QImage& bild, int faktor) {
   QStringList schluessel;
-  // One bit per 24-bit colour: a picture may have thousands of them.
-  std::vector<quint64> gesehen((1 << 24) / 64, 0);
+  Farbtabelle gesehen;
   bool fehlendGesehen = false;
   for (int y = 0; y < Hoehe; ++y) {
     for (int x = 0; x < Breite; ++x) {
@@ -45,13 +79,9 @@ QStringList Farberkennung(const QImage& bild, int faktor) {
       if (farbe < 0) {
         if (!fehlendGesehen) schluessel << QString();
         fehlendGesehen = true;
-        continue;
+      } else if (gesehen.Eintragen(farbe)) {
+        schluessel << Sechsstellig(farbe);
       }
-      quint64& wort = gesehen[farbe / 64];
-      const quint64 bit = quint64(1) << (farbe % 64);
-      if (wort & bit) continue;
-      wort |= bit;
-      schluessel << Sechsstellig(farbe);
     }
   }
   return schluessel;
@@ -64,23 +94,26 @@ QString Eintrag(const QString& schluessel, const QString& farbname) {
 QString Schluessel(const QString& eintrag) { return eintrag.left(eintrag.indexOf(Abstand)); }
 
 std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStringList& eintraege) {
-  QHash<qint64, QChar> nummer;
-  nummer.reserve(eintraege.size());
+  Farbtabelle nummer;
   for (const QString& e : eintraege) {
     // Only entries with a six-digit key can match a pixel.
     if (e.size() <= 15 || QStringView(e).mid(6, Abstand.size()) != Abstand) continue;
     bool hex = false;
     const qint64 farbe = QStringView(e).left(6).toUInt(&hex, 16);
-    if (hex && !nummer.contains(farbe)) nummer.insert(farbe, e.at(15));
+    if (hex) nummer.Eintragen(farbe, e.at(15));
   }
+  const QChar ohne = QLatin1Char('4');
   std::array<QString, 96> texte;
   for (int r = 0; r < 6; ++r) {
     for (int c = 0; c < 16; ++c) {
       QString& text = texte[16 * r + c];
       text.reserve(64);
-      for (int py = 0; py < 8; ++py)
-        for (int px = 0; px < 8; ++px)
-          text += nummer.value(Farbe(bild, faktor * (px + 8 * c), faktor * (py + 8 * r)), QLatin1Char('4'));
+      for (int py = 0; py < 8; ++py) {
+        for (int px = 0; px < 8; ++px) {
+          const qint64 farbe = Farbe(bild, faktor * (px + 8 * c), faktor * (py + 8 * r));
+          text += farbe < 0 ? ohne : nummer.Wert(farbe, ohne);
+        }
+      }
     }
   }
   return texte;

@@ -50,17 +50,25 @@ class TestBildimport : public QObject {
     QCOMPARE(texte[95], QString(64, QLatin1Char('3')));
   }
 
+  // Every scanned position a colour of its own: the seen-set fills to its
+  // limit, keys keep the order first met, and each pixel finds its entry.
   void vielfarbigesBild() {
     QImage vielfarbig(256, 96, QImage::Format_RGB32);
     for (int y = 0; y < 96; ++y)
       for (int x = 0; x < 256; ++x) vielfarbig.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    const QStringList schluessel = Bildimport::Farberkennung(vielfarbig, 2);
+    QCOMPARE(schluessel.size(), Bildimport::Breite * Bildimport::Hoehe);
+    QCOMPARE(schluessel[1], Schl(QColor(2, 0, 0)));
+    QCOMPARE(schluessel[128], Schl(QColor(0, 2, 0)));
+    QCOMPARE(schluessel.last(), Schl(QColor(254, 94, (254 * 94) & 0xFF)));
     QStringList eintraege;
-    for (const QString& k : Bildimport::Farberkennung(vielfarbig, 2))
-      eintraege << Bildimport::Eintrag(k, QStringLiteral("Farbe2 (Grün)"));
-    QCOMPARE(Bildimport::Farberkennung(vielfarbig, 2).size(), eintraege.size());
-    QCOMPARE(Bildimport::Kacheltexte(vielfarbig, 2, eintraege)[50], QString(64, QLatin1Char('2')));
+    for (const QString& k : schluessel) eintraege << Bildimport::Eintrag(k, QStringLiteral("Farbe2 (Grün)"));
+    eintraege[127] = Bildimport::Eintrag(schluessel[127], QStringLiteral("Farbe1 (Schwarz)"));
+    const auto texte = Bildimport::Kacheltexte(vielfarbig, 2, eintraege);
+    QCOMPARE(texte[50], QString(64, QLatin1Char('2')));
+    QCOMPARE(texte[15].indexOf(QLatin1Char('1')), 7);
+    QCOMPARE(texte[15].count(QLatin1Char('1')), 1);
   }
-
 
   void ladenJedesFormats() {
     QTemporaryDir ordner;
