@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "Blockdaten.h"
+#include "Blockliste.h"
 #include "Dunkelblau.h"
 #include "Kollision.h"
 #include "Module1.h"
@@ -17,7 +18,7 @@ constexpr int Fuge = 2;  // keeps the quadrants apart on the screen
 
 Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
   Aufbauen();
-  connect(Cbo_Block, &QComboBox::currentIndexChanged, this, [this] { Cbo_Block_Click(); });
+  BeiJederWahl(*Cbo_Block, [this] { Cbo_Block_Click(); });
   connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
   frm_Block::Instanz();
   ListenModus(Module1.KolliKurzListe == 1);

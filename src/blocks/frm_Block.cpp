@@ -4,6 +4,7 @@
 
 #include "Blockbild.h"
 #include "Blockdaten.h"
+#include "Blockliste.h"
 #include "Dateizugriff.h"
 #include "Dunkelblau.h"
 #include "Frm_Kolli.h"
@@ -69,7 +70,7 @@ void frm_Block::Aufbauen() {
 }
 
 void frm_Block::Verbinden() {
-  connect(Cbo_Block, &QComboBox::currentIndexChanged, this, [this] { Cbo_Block_Click(); });
+  BeiJederWahl(*Cbo_Block, [this] { Cbo_Block_Click(); });
   Pic_Tileset->MouseDown = [this](int b, int s, double x, double y) { Pic_Tileset_MouseMove(b, s, x, y); };
   Pic_Tileset->MouseMove = Pic_Tileset->MouseDown;
   Pic_Block->MouseDown = [this](int b, int s, double x, double y) { Pic_Block_MouseMove(b, s, x, y); };

@@ -62,6 +62,6 @@ class Frm_einfügenals : public QWidget, public Einzeln<Frm_einfügenals> {
   void InTilesetsGb(qint64 v, int n);
   void InRom(qint64 v, int n);
   bool PasstInZiel(qint64 v);
-  void AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger);
+  void AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger, bool ersetzen);
   QString& Zeigersatz(int n);
 };

@@ -3,6 +3,7 @@
 #include "Dateizugriff.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_einfuegenals.h"
+#include "Kopftabelle.h"
 #include "LeerPruefen.h"
 #include "Meldung.h"
 #include "Module1.h"
@@ -10,8 +11,6 @@
 #include "Zahlen.h"
 
 namespace {
-constexpr qint64 KopfTabelle = 0x156D3;
-constexpr int Satz = 15;
 constexpr qint64 VerbotenAb = 0x1BB900;
 constexpr qint64 VerbotenBis = 0x1BC000;
 
@@ -24,9 +23,6 @@ QByteArray BlockDerAnsicht() {
   return Tilesetblock::Bauen(texte);
 }
 
-QString ZeigerInDatei(const QString& datei, int n) {
-  return QString::fromLatin1(Dateizugriff::Lesen(datei, KopfTabelle + Satz * n, 3).toHex().toUpper());
-}
 }  // namespace
 
 void Frm_einfügenals::Einfügen() {
@@ -80,11 +76,16 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
     if (ergebnis == QLatin1String("close")) return;
   }
   const bool ersetzen = Chk_Ersetzen->isChecked();
+  const QByteArray zeigerBytes = Kopftabelle::ZeigerBytes(zeiger);
+  if (ersetzen && zeigerBytes.isEmpty()) {
+    Meldung(QStringLiteral("Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.")
+                .arg(EinfügeOffset),
+            QStringLiteral("Fehler"));
+    return;
+  }
   Schreibvorgang w(Module1.ZielDatei, true);
-  AltesLoeschen(w, n, zeiger);
-  if (ersetzen)
-    w.Schreiben(HexZuZahl(ZielPointerOrt), QByteArray::fromHex(zeiger.toLatin1()),
-                Schreibvorgang::Art::Zeiger);
+  AltesLoeschen(w, n, zeiger, ersetzen);
+  if (ersetzen) w.Schreiben(HexZuZahl(ZielPointerOrt), zeigerBytes, Schreibvorgang::Art::Zeiger);
   w.Schreiben(v, BlockDerAnsicht(), Schreibvorgang::Art::Daten);
   if (!w.Ausfuehren()) return;
   if (ersetzen) Zeigersatz(n) = zeiger;
@@ -113,15 +114,15 @@ bool Frm_einfügenals::PasstInZiel(qint64 v) {
   return false;
 }
 
-void Frm_einfügenals::AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger) {
+void Frm_einfügenals::AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger, bool ersetzen) {
   const QString alt = Zeigersatz(n);
   if (alt.isEmpty() || alt == zeiger || !Chk_Löschen->isChecked()) return;
   // Only the tileset's own previous copy goes: a stored tileset block that no
-  // other tileset's pointer leads to. Anything else has reused the area.
+  // pointer leads to once the write is done (its own one stays when it is
+  // not replaced). Anything else has reused the area.
+  const auto inhalt = Dateizugriff::Inhalt(Module1.ZielDatei);
   const qint64 ort = HexZuZahl(PointerZuOffset(alt, 0, 0));
-  if (!Tilesetblock::HatMarker(Dateizugriff::Lesen(Module1.ZielDatei, ort, Tilesetblock::Laenge))) return;
-  for (int m = 1; m <= 28; ++m)
-    if (m != n && ZeigerInDatei(Module1.ZielDatei, m) == alt) return;
+  if (!inhalt || !Kopftabelle::LoeschHindernis(*inhalt, ort, ersetzen ? n : 0).isEmpty()) return;
   w.Nullen(ort, Tilesetblock::Laenge);
 }
 

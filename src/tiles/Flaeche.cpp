@@ -161,11 +161,12 @@ void Fläche::SelbstMalen(int Button, double X, double Y) {
 void Fläche::mousePressEvent(QMouseEvent* event) {
   const double x = event->position().x() * Twips, y = event->position().y() * Twips;
   const int shift = VbShift(event->modifiers());
-  if (MouseDown) MouseDown(VbKnopf(event->button()), shift, x, y);
+  const int knopf = VbKnopf(event->button());
+  if (MouseDown) MouseDown(knopf, shift, x, y);
   if (m_maltSelbst) {
-    const int knoepfe = VbKnoepfe(event->buttons());
-    if (MouseMove) MouseMove(knoepfe, shift, x, y);
-    SelbstMalen(knoepfe, x, y);
+    // The press paints with the button just pressed, even while another is held.
+    if (MouseMove) MouseMove(knopf, shift, x, y);
+    SelbstMalen(knopf, x, y);
   }
 }
 

@@ -100,7 +100,8 @@ void Frm_Farben::FarbenVerteilen() {
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   for (int i = 0; i <= ansicht.AnzahlTiles(); ++i)
     ansicht.Fläche(i).Farben(Module1.FarbeLinks, Module1.FarbeRechts);
-  if (!frm_Animationen::Geladen()) return;
+  // Reaching into the animation editor loads it (hidden) when it was closed,
+  // so its tiles paint with the chosen buttons once it is opened again.
   for (int i = 1; i <= 4; ++i)
     frm_Animationen::Instanz().Bild[i]->Farben(Module1.FarbeLinks, Module1.FarbeRechts);
 }

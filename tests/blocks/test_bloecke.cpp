@@ -336,6 +336,12 @@ class TestBloecke : public QObject {
     QCOMPARE(k.Ladevorgaenge(), ++lk);
     QCOMPARE(Module1.LadeSperre, 0);
 
+    // The user picking the block that is already chosen reloads it, once.
+    QCoreApplication::processEvents();
+    emit b.Cbo_Block->activated(10);
+    QCOMPARE(b.Ladevorgaenge(), ++lb);
+    QCOMPARE(k.Ladevorgaenge(), ++lk);
+
     // The same block chosen again through the other window's code path.
     b.Cbo_Block_Click();
     QCOMPARE(b.Ladevorgaenge(), ++lb);

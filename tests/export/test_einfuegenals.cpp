@@ -200,13 +200,15 @@ class TestEinfuegenals : public QObject {
     for (int i = 1; i <= 96; ++i) QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(i).Zurükgeben(), texte[i - 1]);
   }
 
-  void ohneZeigerUndOhneLoeschenNurDerBlock() {
+  // Without a new pointer the old copy stays, erase box or not: the
+  // tileset's pointer still leads there.
+  void ohneZeigerNurDerBlock() {
     Testumgebung u;
     Frm_einfügenals& f = Oeffnen(u);
     const QByteArray block = Malen(4);
     const QByteArray alt = u.Lies(Rom);
     f.Chk_Ersetzen->setChecked(false);
-    f.Chk_Löschen->setChecked(false);
+    QVERIFY(f.Chk_Löschen->isChecked());
     Einfuegen(f, 2, QStringLiteral("1C2000"));
     QCOMPARE(u.meldungen.back().text, Erfolg("1C2000"));
     const QByteArray neu = u.Lies(Rom);
@@ -237,6 +239,13 @@ class TestEinfuegenals : public QObject {
               (o >= 0x1C2000 && o < 0x1C2000 + 1542));
     QCOMPARE(f.AnderePointer[4], QStringLiteral("700060"));
     QCOMPARE(u.Lies(Rom), rom);
+
+    // Past 4 MiB an offset has no 3-byte pointer: nothing is written.
+    u.Schreib(Andere, neu + QByteArray(0x300000, '\0'));
+    const QByteArray gross = u.Lies(Andere);
+    Einfuegen(f, 4, QStringLiteral("400000"));
+    QCOMPARE(u.meldungen.back().titel, QStringLiteral("Fehler"));
+    QCOMPARE(u.Lies(Andere), gross);
   }
 
   void wiederholtesEinfuegenLoeschtNurDieEigeneKopie() {

@@ -132,6 +132,26 @@ class TestAnimationen : public QObject {
     QCOMPARE(f.Bild[4]->Point(2, 2), farben[2]);
     QCOMPARE(f.Bild[4]->Nummer(11), 4);
     QCOMPARE(f.Bild[4]->Point(3, 2), farben[3]);
+
+    // A second button pressed while the first is held paints with its own colour.
+    QTest::mousePress(f.Bild[4], Qt::LeftButton, {}, QPoint(22, 22));
+    QTest::mousePress(f.Bild[4], Qt::RightButton, {}, QPoint(27, 22));
+    QTest::mouseRelease(f.Bild[4], Qt::RightButton, {}, QPoint(27, 22));
+    QTest::mouseRelease(f.Bild[4], Qt::LeftButton, {}, QPoint(27, 22));
+    QCOMPARE(f.Bild[4]->Nummer(37), 3);
+    QCOMPARE(f.Bild[4]->Nummer(38), 4);
+
+    // A closed editor is loaded again by the next choice of button colour.
+    f.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!frm_Animationen::Geladen());
+    QTest::mouseClick(Frm_Farben::Instanz().Farb[1], Qt::LeftButton);
+    u.fenster().Cmd_Animationen->trigger();
+    frm_Animationen& wieder = frm_Animationen::Instanz();
+    Malen(*wieder.Bild[1], Qt::LeftButton, 1, 1);
+    Malen(*wieder.Bild[1], Qt::RightButton, 2, 1);
+    QCOMPARE(wieder.Bild[1]->Nummer(1), 1);
+    QCOMPARE(wieder.Bild[1]->Nummer(2), 4);
   }
 
   void gleicheAuswahlLiestNeu() {

@@ -1,0 +1,21 @@
+#include "Blockliste.h"
+
+#include <QTimer>
+#include <memory>
+
+void BeiJederWahl(QComboBox& liste, std::function<void()> klick) {
+  // A pick of another entry emits the index change and then `activated` in
+  // one go; only a pick of the same entry comes as `activated` alone. The mark
+  // of a change lasts until the event loop runs again, so a change made by the
+  // code never hides a later pick by the user.
+  auto gewechselt = std::make_shared<bool>(false);
+  QObject::connect(&liste, &QComboBox::currentIndexChanged, &liste, [gewechselt, klick] {
+    *gewechselt = true;
+    QTimer::singleShot(0, [gewechselt] { *gewechselt = false; });
+    klick();
+  });
+  QObject::connect(&liste, &QComboBox::activated, &liste, [gewechselt, klick] {
+    if (!*gewechselt) klick();
+    *gewechselt = false;
+  });
+}

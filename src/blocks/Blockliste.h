@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QComboBox>
+#include <functional>
+
+// Runs `klick` whenever the list's block is chosen: when the index changes (by
+// the user or by the code, as the two block windows keep each other in step)
+// and when the user picks the block that is already chosen, which reloads it
+// and drops unsaved changes.
+void BeiJederWahl(QComboBox& liste, std::function<void()> klick);
