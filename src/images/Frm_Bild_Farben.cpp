@@ -1,4 +1,5 @@
 #include <QFileDialog>
+#include <QSignalBlocker>
 
 #include "Bildimport.h"
 #include "Frm_Bearbeiten.h"
@@ -67,7 +68,12 @@ void Frm_Bild::Cmd_Löschen_Click() {
   QListWidgetItem* eintrag = List->currentItem();
   if (!eintrag || !eintrag->isSelected()) return;
   Cbo_Inhalt->addItem(Bildimport::Schluessel(eintrag->text()));
-  delete eintrag;
+  {
+    // The list would move on to the next entry; a removal leaves none chosen.
+    const QSignalBlocker sperre(List);
+    delete eintrag;
+    List->setCurrentRow(-1);
+  }
   Cbo_Inhalt->setEnabled(true);
   Cmd_OK->setEnabled(true);
   if (List->count() == 0) {

@@ -56,7 +56,9 @@ void HexFeld::Einfuegen() {
 void HexFeld::keyPressEvent(QKeyEvent* event) {
   Module1.TastenStatus = Tastenstatus(*event);
   const QString& status = Module1.TastenStatus;
-  if (status == QLatin1String("ok")) {
+  // Delete types no character, so the character rules never see it: it
+  // deletes as in any text box.
+  if (status == QLatin1String("ok") || event->key() == Qt::Key_Delete) {
     QLineEdit::keyPressEvent(event);
     return;
   }

@@ -124,6 +124,12 @@ class TestBild : public QObject {
     b.Cmd_Einfügen_Click();
     QCOMPARE(Zelltext(1), QString(64, QLatin1Char('2')));
     QCOMPARE(Zelltext(96), QString(64, QLatin1Char('2')));
+    // Removing leaves nothing selected, so a second press removes nothing.
+    b.List->setCurrentRow(2);
+    b.Cmd_Löschen_Click();
+    b.Cmd_Löschen_Click();
+    QCOMPARE(b.List->count(), 2);
+    b.Cmd_OK_Click();
 
     b.Cmd_Abbrechen->click();
     QVERIFY(!b.isVisible());

@@ -86,6 +86,9 @@ class TestHauptfenster : public QObject {
     QTest::keyClick(feld, Qt::Key_7, Qt::KeypadModifier);  // keypad 7 is not taken
     QTest::keyClick(feld, Qt::Key_3, Qt::KeypadModifier);
     QCOMPARE(feld->text(), QStringLiteral("123"));
+    QTest::keyClick(feld, Qt::Key_Home);
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QCOMPARE(feld->text(), QStringLiteral("23"));
   }
 
   void offsetFeldEinfuegen() {
