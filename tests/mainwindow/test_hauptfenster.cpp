@@ -14,63 +14,74 @@ namespace {
 QString KachelText(const QByteArray& kacheln, int i) {
   return Tilesetblock::Lesen(Rombau::TilesetBlock(kacheln))[i - 1];
 }
+
+QString Tile(int i) { return Frm_Bearbeiten::Instanz().Fläche(i).Zurükgeben(); }
+
+const QString LeeresTile(48, QLatin1Char('0'));
+
+void Waehlen(frm_Angaben& f, int n) {
+  f.Auswahl->setCurrentIndex(n - 1);
+  f.Auswahl_Click();
+}
 }  // namespace
 
 class TestHauptfenster : public QObject {
   Q_OBJECT
  private slots:
-  void startZustand() {
+  void startLadenUndNeuLaden() {
     Testumgebung u;
     frm_Angaben& f = u.fenster();
     QVERIFY(!f.Cmd_Tut->isVisible());
-    QVERIFY(!f.Auswahl->isEnabled());
+    QVERIFY(!f.Auswahl->isEnabled() && !f.Cmd_Einfügen->isEnabled());
     QVERIFY(f.Cmd_Öffnen->isEnabled());
-    QVERIFY(!f.Cmd_Einfügen->isEnabled());
     QCOMPARE(Module1.OrgPointer[1], QStringLiteral("100040"));
-    QCOMPARE(Frm_Bearbeiten::Instanz().AnzahlTiles(), 96);
-  }
 
-  void titelset1AusTilesetsGb() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    frm_Angaben& f = u.fenster();
+    // Tileset 1 lies at its original place, so it comes from Tilesets.gb.
+    f.RomÖffnen(u.rom());
     QCOMPARE(f.Auswahl->currentIndex(), 0);
     QVERIFY(Module1.QuellDatei.endsWith(QLatin1String("Tilesets.gb")));
     QCOMPARE(Module1.QuellOffset, QStringLiteral("0"));
     QVERIFY(!f.Cmd_AltPointer->isVisible());
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(1).Zurükgeben(), KachelText(u.plan.tilesets[1].kacheln, 1));
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(96).Zurükgeben(), KachelText(u.plan.tilesets[1].kacheln, 96));
+    QCOMPARE(Tile(1), KachelText(u.plan.tilesets[1].kacheln, 1));
+    QCOMPARE(Tile(96), KachelText(u.plan.tilesets[1].kacheln, 96));
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("100040"));
     QCOMPARE(f.Txt_Ort->text(), QStringLiteral("40000"));
     QVERIFY(f.Cmd_Einfügen->isEnabled());
-  }
 
-  void verschobenesTilesetAusDemRom() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    frm_Angaben& f = u.fenster();
-    f.Auswahl->setCurrentIndex(1);
-    f.Auswahl_Click();
+    // Tileset 2 was moved: it comes from the ROM.
+    Waehlen(f, 2);
     QCOMPARE(Module1.QuellDatei, u.rom());
     QCOMPARE(Module1.QuellOffset, QStringLiteral("1C0000"));
     QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));
     QVERIFY(f.Cmd_AltPointer->isVisible());
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(65).Zurükgeben(),
-             KachelText(u.plan.tilesets[2].geaenderteKacheln, 65));
+    QCOMPARE(Tile(65), KachelText(u.plan.tilesets[2].geaenderteKacheln, 65));
+
+    f.Cmd_LeerTile->trigger();
+    QCOMPARE(Tile(40), LeeresTile);
+    f.Cmd_Laden->trigger();
+    QCOMPARE(Tile(40), KachelText(u.plan.tilesets[2].geaenderteKacheln, 40));
   }
 
-  void kurzeRomWirdAbgelehnt() {
+  // A short ROM and a folder are refused; a refused or missing file never
+  // replaces the ROM that is open.
+  void abgelehnteRoms() {
     Testumgebung u;
+    frm_Angaben& f = u.fenster();
     u.Schreib(QStringLiteral("kurz.gb"), QByteArray(0x1FFFFF, '\1'));
-    u.fenster().RomÖffnen(u.Pfad(QStringLiteral("kurz.gb")));
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].text, QStringLiteral("Dies ist keine gültige Romdatei."));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Tessaron"));
-    QVERIFY(Module1.RomDatei.isEmpty());
-    QVERIFY(!u.fenster().Auswahl->isEnabled());
+    QDir(u.Pfad(QString())).mkdir(QStringLiteral("ordner.gb"));
+    for (const QString& name : {QStringLiteral("kurz.gb"), QStringLiteral("ordner.gb")}) {
+      u.meldungen.clear();
+      f.RomÖffnen(u.Pfad(name));
+      QCOMPARE(u.Texte(), QStringLiteral("Tessaron: Dies ist keine gültige Romdatei."));
+      QVERIFY(Module1.RomDatei.isEmpty());
+      QVERIFY(!f.Auswahl->isEnabled());
+    }
+    f.RomÖffnen(u.rom());
+    f.RomÖffnen(u.Pfad(QStringLiteral("fehlt.gb")));
+    QCOMPARE(Module1.RomDatei, u.rom());
   }
 
-  void offsetFeldTippen() {
+  void offsetFeld() {
     Testumgebung u;
     u.fenster().RomÖffnen(u.rom());
     HexFeld* feld = u.fenster().Txt_Ort;
@@ -89,33 +100,38 @@ class TestHauptfenster : public QObject {
     QTest::keyClick(feld, Qt::Key_Home);
     QTest::keyClick(feld, Qt::Key_Delete);
     QCOMPARE(feld->text(), QStringLiteral("23"));
-  }
 
-  void offsetFeldEinfuegen() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    HexFeld* feld = u.fenster().Txt_Ort;
-    const QList<QPair<QString, QString>> faelle = {{QStringLiteral("12345678"), QStringLiteral("123456")},
-                                                   {QStringLiteral("1BB900"), QStringLiteral("1BB900")},
-                                                   {QStringLiteral("1bb900"), QString()},
-                                                   {QStringLiteral("ABCDEFGH"), QString()}};
-    for (const auto& [ablage, erwartet] : faelle) {
+    // Pasting replaces the text with at most six digits of valid upper-case hex, else empties it.
+    for (const auto& [ablage, erwartet] :
+         {std::pair{"12345678", "123456"}, std::pair{"1bb900", ""}, std::pair{"ABCDEFGH", ""}}) {
       feld->setText(QStringLiteral("77"));
-      QGuiApplication::clipboard()->setText(ablage);
+      QGuiApplication::clipboard()->setText(QString::fromLatin1(ablage));
       QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
-      QCOMPARE(feld->text(), erwartet);
+      QCOMPARE(feld->text(), QString::fromLatin1(erwartet));
     }
     feld->clear();
     QTest::keyClick(feld, Qt::Key_V);
     QCOMPARE(feld->text(), QString());
   }
 
-  void tilesetsGbSchalter() {
+  void quellSchalter() {
     Testumgebung u;
     frm_Angaben& f = u.fenster();
+    f.Chk_Original->setChecked(true);  // works without a ROM
+    QVERIFY(f.Auswahl->isEnabled());
+    QVERIFY(!f.Txt_Ort->isEnabled());
+    Waehlen(f, 3);
+    QCOMPARE(Module1.QuellOffset, QStringLiteral("E00"));
+    QCOMPARE(Tile(96), KachelText(u.plan.tilesets[3].kacheln, 96));
+    f.Chk_Original->setChecked(false);
+    QVERIFY(!f.Auswahl->isEnabled());
+    QVERIFY(!f.Cmd_Einfügen->isEnabled());
+    QVERIFY(f.Txt_Ort->text().isEmpty());
+    QCOMPARE(Module1.PalettenAdresse[0][0], 0xB75E + 1);
+    QVERIFY(u.meldungen.empty());
+
     f.RomÖffnen(u.rom());
-    f.Auswahl->setCurrentIndex(4);  // tileset 5 is moved in the ROM
-    f.Auswahl_Click();
+    Waehlen(f, 5);  // moved in the ROM
     QCOMPARE(Module1.QuellDatei, u.rom());
     f.Chk_Geheim->setChecked(true);
     QCOMPARE(Module1.QuellDatei, u.Pfad(QStringLiteral("Tilesets.gb")));
@@ -123,32 +139,11 @@ class TestHauptfenster : public QObject {
     QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1C00"));
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("Pointer"));
     QVERIFY(!f.Chk_Ersetzen->isEnabled());
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(1).Zurükgeben(), KachelText(u.plan.tilesets[5].kacheln, 1));
+    QCOMPARE(Tile(1), KachelText(u.plan.tilesets[5].kacheln, 1));
     f.Chk_Geheim->setChecked(false);
     QCOMPARE(Module1.QuellDatei, u.rom());
     QVERIFY(f.Chk_Ersetzen->isEnabled());
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("700050"));
-  }
-
-  void originaldatenSchalter() {
-    Testumgebung u;
-    frm_Angaben& f = u.fenster();
-    f.Chk_Original->setChecked(true);  // works without a ROM
-    QVERIFY(f.Auswahl->isEnabled());
-    QVERIFY(!f.Txt_Ort->isEnabled());
-    QCOMPARE(Module1.PalettenBasis, QStringLiteral("0"));
-    QCOMPARE(Module1.ZuordnungBasis, QStringLiteral("610"));
-    QCOMPARE(Module1.PalettenAdresse[4][7], 64 * 4 + 8 * 7 + 1);
-    f.Auswahl->setCurrentIndex(2);
-    f.Auswahl_Click();
-    QCOMPARE(Module1.QuellOffset, QStringLiteral("E00"));
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(96).Zurükgeben(), KachelText(u.plan.tilesets[3].kacheln, 96));
-    f.Chk_Original->setChecked(false);
-    QVERIFY(!f.Auswahl->isEnabled());
-    QVERIFY(!f.Cmd_Einfügen->isEnabled());
-    QVERIFY(f.Txt_Ort->text().isEmpty());
-    QCOMPARE(Module1.PalettenAdresse[0][0], 0xB75E + 1);
-    QVERIFY(u.meldungen.empty());
   }
 
   void fehlendeSeitendateien() {
@@ -160,37 +155,13 @@ class TestHauptfenster : public QObject {
     // Without original pointers every tileset loads from the ROM.
     u.fenster().RomÖffnen(u.rom());
     QCOMPARE(Module1.QuellDatei, u.rom());
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(1).Zurükgeben(), KachelText(u.plan.tilesets[1].kacheln, 1));
+    QCOMPARE(Tile(1), KachelText(u.plan.tilesets[1].kacheln, 1));
     u.fenster().Chk_Geheim->setChecked(true);
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-    QCOMPARE(u.meldungen[0].text,
-             QStringLiteral("Fehler: Die Datei 'Tilesets.gb' wurde nicht gefunden oder sie "
+    QCOMPARE(u.Texte(),
+             QStringLiteral("Fehler: Fehler: Die Datei 'Tilesets.gb' wurde nicht gefunden oder sie "
                             "ist leer.\nBitte kontrolieren sie ob die date vorhanden ist."));
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(1).Zurükgeben(), QString(48, QLatin1Char('0')));
+    QCOMPARE(Tile(1), LeeresTile);
     QVERIFY(QFileInfo::exists(u.Pfad(QStringLiteral("Tilesets.gb"))));
-  }
-
-  void unlesbareRom() {
-    Testumgebung u;
-    QDir(u.Pfad(QString())).mkdir(QStringLiteral("ordner.gb"));
-    u.fenster().RomÖffnen(u.Pfad(QStringLiteral("ordner.gb")));
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].text, QStringLiteral("Dies ist keine gültige Romdatei."));
-    // A refused file never replaces the ROM that is open.
-    u.fenster().RomÖffnen(u.rom());
-    u.fenster().RomÖffnen(u.Pfad(QStringLiteral("fehlt.gb")));
-    QCOMPARE(Module1.RomDatei, u.rom());
-  }
-
-  void leeresTilesetUndNeuLaden() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    u.fenster().Cmd_LeerTile->trigger();
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(40).Zurükgeben(), QString(48, QLatin1Char('0')));
-    QCOMPARE(Module1.QuellOffset, QStringLiteral("0"));
-    u.fenster().Cmd_Laden->trigger();
-    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(40).Zurükgeben(), KachelText(u.plan.tilesets[1].kacheln, 40));
   }
 
   void hilfeMeldungenUndVerzeichnis() {
@@ -202,9 +173,8 @@ class TestHauptfenster : public QObject {
     QCOMPARE(s.value(QStringLiteral("Einstelungen/Verzeichnis")).toString(),
              QStringLiteral("Wird nicht mehr gebraucht!!"));
     u.fenster().Cmd_WichtigInfo->trigger();
-    QCOMPARE(u.meldungen.back().text,
-             QStringLiteral("Bitte lesen Sie zu diesem Thema die mitgeliferte Datei 'WichtigeInfos.txt'"));
-    QCOMPARE(u.meldungen.back().titel, QStringLiteral("Tessaron"));
+    QCOMPARE(u.Texte(), QStringLiteral("Tessaron: Bitte lesen Sie zu diesem Thema die mitgeliferte Datei "
+                                       "'WichtigeInfos.txt'"));
   }
 };
 

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "Dateizugriff.h"
+#include "Farbmodell.h"
 #include "Frm_Farben.h"
 #include "Frm_Optionen.h"
 #include "Kachel.h"
@@ -17,13 +18,16 @@ constexpr qint64 Blumen = 0xFC3A7;
 
 Vier PlanFarben(const Rombau::Plan& plan, int t, int p) {
   Vier farben{};
-  for (int c = 1; c <= 4; ++c) {
-    const int o = 64 * t + 8 * p + 2 * (c - 1);
-    const int w = static_cast<quint8>(plan.paletten[o]) | (static_cast<quint8>(plan.paletten[o + 1]) << 8);
-    farben[c - 1] = VbWert((w & 31) * 8, ((w >> 5) & 31) * 8, ((w >> 10) & 31) * 8);
-  }
+  for (int c = 0; c < 4; ++c)
+    farben[c] = FarbtextZuFarbe(QString::fromLatin1(plan.paletten.mid(64 * t + 8 * p + 2 * c, 2).toHex()));
   return farben;
 }
+
+// The test ROM opened in the main window.
+struct Offen : Testumgebung {
+  explicit Offen(const Rombau::Plan& p = Testdaten::Plan()) : Testumgebung(p) { fenster().RomÖffnen(rom()); }
+  QByteArray Rom() const { return Lies(QStringLiteral("test.gb")); }
+};
 
 // The four tiles hold these 64 bytes and show them in these colours.
 void PruefeBilder(const frm_Animationen& f, const QByteArray& bytes, const Vier& farben) {
@@ -45,6 +49,12 @@ void Malen(Fläche2& bild, Qt::MouseButton knopf, int spalte, int reihe) {
   QTest::mousePress(&bild, knopf, {}, punkt);
   QTest::mouseRelease(&bild, knopf, {}, punkt);
 }
+
+void Schliessen() {
+  frm_Animationen::Instanz().close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!frm_Animationen::Geladen());
+}
 }  // namespace
 
 class TestAnimationen : public QObject {
@@ -56,9 +66,8 @@ class TestAnimationen : public QObject {
         .remove(QStringLiteral("Einstelungen/Speicher"));
   }
 
-  void wasserUndBlumen() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
+  void wasserUndBlumenNeuGeladen() {
+    Offen u;
     QVERIFY(frm_Animationen::Geladen());
     frm_Animationen& f = frm_Animationen::Instanz();
     QVERIFY(!f.isVisible());
@@ -68,33 +77,46 @@ class TestAnimationen : public QObject {
     PruefeBilder(f, u.plan.blumen, PlanFarben(u.plan, 1, 1));
     u.fenster().Cmd_Animationen->trigger();
     QVERIFY(f.isVisible());
-    QCOMPARE(f.windowTitle(), QStringLiteral("Animationen editieren"));
+
+    // Choosing the same entry again reads the ROM again.
+    f.Bild[1]->Direkt(QString(64, QLatin1Char('4')));
+    QByteArray rom = u.Rom(), neu(64, '\0');
+    for (int i = 0; i < 64; ++i) neu[i] = static_cast<char>(i * 7);
+    u.Schreib(QStringLiteral("test.gb"), rom.replace(Blumen, 64, neu));
+    Dateizugriff::Vergessen();
+    Waehlen(f, 1);
+    PruefeBilder(f, neu, PlanFarben(u.plan, 1, 1));
+
+    // A new time of day reloads the tileset, which chooses the first entry
+    // again, in the new colours.
+    Frm_Optionen& o = Frm_Optionen::Instanz();
+    o.Zeit->setCurrentIndex(3);
+    emit o.Zeit->activated(3);
+    QCOMPARE(f.Animation->currentIndex(), 0);
+    PruefeBilder(f, u.plan.wasser, PlanFarben(u.plan, 3, 6));
+    Waehlen(f, 1);
+    PruefeBilder(f, neu, PlanFarben(u.plan, 3, 1));
   }
 
-  void speichernOhneMalenAendertNichts_data() {
-    QTest::addColumn<bool>("gleicheFarben");
-    QTest::newRow("vier farben") << false;
-    QTest::newRow("eine farbe viermal") << true;
-  }
+  // Also when the palette holds one colour four times: the tiles keep their
+  // colour numbers.
   void speichernOhneMalenAendertNichts() {
-    QFETCH(bool, gleicheFarben);
-    Rombau::Plan plan = Testdaten::Plan();
-    if (gleicheFarben)
-      for (int c = 0; c < 4; ++c) plan.paletten.replace(64 + 8 + 2 * c, 2, QByteArray("\x1F\x02", 2));
-    Testumgebung u(plan);
-    u.fenster().RomÖffnen(u.rom());
-    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
-    frm_Animationen& f = frm_Animationen::Instanz();
-    Waehlen(f, 1);
-    f.Cmd_Speichern->click();
-    QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
-    QVERIFY(u.meldungen.empty());
+    for (const bool gleicheFarben : {false, true}) {
+      Rombau::Plan plan = Testdaten::Plan();
+      if (gleicheFarben)
+        for (int c = 0; c < 4; ++c) plan.paletten.replace(64 + 8 + 2 * c, 2, QByteArray("\x1F\x02", 2));
+      Offen u(plan);
+      const QByteArray vorher = u.Rom();
+      Waehlen(frm_Animationen::Instanz(), 1);
+      frm_Animationen::Instanz().Cmd_Speichern->click();
+      QCOMPARE(u.Rom(), vorher);
+      QVERIFY(u.meldungen.empty());
+    }
   }
 
   void malenUndSpeichern() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
+    Offen u;
+    const QByteArray vorher = u.Rom();
     frm_Animationen& f = frm_Animationen::Instanz();
     f.show();
     Malen(*f.Bild[2], Qt::LeftButton, 1, 1);
@@ -105,46 +127,34 @@ class TestAnimationen : public QObject {
     const Vier farben = PlanFarben(u.plan, 1, 6);
     for (int c = 1; c <= 4; ++c) QCOMPARE(Module1.Tilefarben[c], farben[c - 1]);
     f.Cmd_Speichern->click();
-    const QByteArray nachher = u.Lies(QStringLiteral("test.gb"));
-    QCOMPARE(nachher.size(), vorher.size());
-    QCOMPARE(nachher.mid(Wasser + 16, 16), KachelTextZuBytes(f.Bild[2]->Zurükgeben()));
     QByteArray erwartet = vorher;
-    erwartet.replace(Wasser + 16, 16, nachher.mid(Wasser + 16, 16));
-    QCOMPARE(nachher, erwartet);
-    const auto zeile1 = static_cast<quint8>(nachher[Wasser + 16]),
-               zeile8 = static_cast<quint8>(nachher[Wasser + 30]);
-    QVERIFY(zeile1 & 0x80);
-    QVERIFY(!(zeile8 & 0x01));
+    erwartet.replace(Wasser + 16, 16, KachelTextZuBytes(f.Bild[2]->Zurükgeben()));
+    QCOMPARE(u.Rom(), erwartet);
+    QVERIFY(static_cast<quint8>(erwartet[Wasser + 16]) & 0x80);
+    QVERIFY(!(static_cast<quint8>(erwartet[Wasser + 30]) & 0x01));
     QVERIFY(u.meldungen.empty());
   }
 
+  // The chooser's colours paint here in the animation's palette; a second
+  // button pressed while the first is held paints with its own colour.
   void farbwahlGiltAuchHier() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
+    Offen u;
     frm_Animationen& f = frm_Animationen::Instanz();
     f.show();
     QTest::mouseClick(Frm_Farben::Instanz().Farb[3], Qt::LeftButton);
     QTest::mouseClick(Frm_Farben::Instanz().Farb[4], Qt::RightButton);
-    Malen(*f.Bild[4], Qt::LeftButton, 2, 2);
-    Malen(*f.Bild[4], Qt::RightButton, 3, 2);
-    const Vier farben = PlanFarben(u.plan, 1, 6);
-    QCOMPARE(f.Bild[4]->Nummer(10), 3);
-    QCOMPARE(f.Bild[4]->Point(2, 2), farben[2]);
-    QCOMPARE(f.Bild[4]->Nummer(11), 4);
-    QCOMPARE(f.Bild[4]->Point(3, 2), farben[3]);
-
-    // A second button pressed while the first is held paints with its own colour.
     QTest::mousePress(f.Bild[4], Qt::LeftButton, {}, QPoint(22, 22));
     QTest::mousePress(f.Bild[4], Qt::RightButton, {}, QPoint(27, 22));
     QTest::mouseRelease(f.Bild[4], Qt::RightButton, {}, QPoint(27, 22));
     QTest::mouseRelease(f.Bild[4], Qt::LeftButton, {}, QPoint(27, 22));
+    const Vier farben = PlanFarben(u.plan, 1, 6);
     QCOMPARE(f.Bild[4]->Nummer(37), 3);
+    QCOMPARE(f.Bild[4]->Point(5, 5), farben[2]);
     QCOMPARE(f.Bild[4]->Nummer(38), 4);
+    QCOMPARE(f.Bild[4]->Point(6, 5), farben[3]);
 
     // A closed editor is loaded again by the next choice of button colour.
-    f.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!frm_Animationen::Geladen());
+    Schliessen();
     QTest::mouseClick(Frm_Farben::Instanz().Farb[1], Qt::LeftButton);
     u.fenster().Cmd_Animationen->trigger();
     frm_Animationen& wieder = frm_Animationen::Instanz();
@@ -154,51 +164,17 @@ class TestAnimationen : public QObject {
     QCOMPARE(wieder.Bild[1]->Nummer(2), 4);
   }
 
-  void gleicheAuswahlLiestNeu() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    frm_Animationen& f = frm_Animationen::Instanz();
-    Waehlen(f, 1);
-    f.Bild[1]->Direkt(QString(64, QLatin1Char('4')));
-    QByteArray rom = u.Lies(QStringLiteral("test.gb"));
-    QByteArray neu(64, '\0');
-    for (int i = 0; i < 64; ++i) neu[i] = static_cast<char>(i * 7);
-    rom.replace(Blumen, 64, neu);
-    u.Schreib(QStringLiteral("test.gb"), rom);
-    Dateizugriff::Vergessen();
-    Waehlen(f, 1);
-    PruefeBilder(f, neu, PlanFarben(u.plan, 1, 1));
-  }
-
-  void neueTageszeitFaerbtNeu() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    frm_Animationen& f = frm_Animationen::Instanz();
-    Waehlen(f, 1);
-    Frm_Optionen& o = Frm_Optionen::Instanz();
-    o.Zeit->setCurrentIndex(3);
-    emit o.Zeit->activated(3);
-    // The tileset reload chose the first entry again, in the new colours.
-    QCOMPARE(f.Animation->currentIndex(), 0);
-    PruefeBilder(f, u.plan.wasser, PlanFarben(u.plan, 3, 6));
-    Waehlen(f, 1);
-    PruefeBilder(f, u.plan.blumen, PlanFarben(u.plan, 3, 1));
-  }
-
   void ohneAuswahlWirdNichtsGeschrieben() {
-    Testumgebung u;
-    u.fenster().RomÖffnen(u.rom());
-    const QByteArray vorher = u.Lies(QStringLiteral("test.gb"));
-    frm_Animationen::Instanz().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!frm_Animationen::Geladen());
+    Offen u;
+    const QByteArray vorher = u.Rom();
+    Schliessen();
     u.fenster().Cmd_Animationen->trigger();
     frm_Animationen& f = frm_Animationen::Instanz();
     QCOMPARE(f.Animation->currentIndex(), -1);
     QVERIFY(!f.Cmd_Speichern->isEnabled());
     for (int i = 1; i <= 4; ++i) QCOMPARE(f.Bild[i]->Point(4, 4), 0u);
     f.Cmd_Speichern_Click();
-    QCOMPARE(u.Lies(QStringLiteral("test.gb")), vorher);
+    QCOMPARE(u.Rom(), vorher);
     QVERIFY(u.meldungen.empty());
   }
 };
