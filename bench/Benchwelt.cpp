@@ -17,26 +17,12 @@ std::unique_ptr<Benchwelt>& GemeinsameWelt() {
 }  // namespace
 
 Rombau::Plan Benchplan() {
-  Rombau::Plan plan = Rombau::Grundplan();
-  for (int n = 1; n <= 28; ++n) {
-    Rombau::Tileset& t = plan.tilesets[n];
-    for (int i = 0; i < t.kacheln.size(); ++i) t.kacheln[i] = static_cast<char>(n * 37 + i * 11 + i / 16);
-    for (int i = 0; i < 48; ++i) t.zuordnung[i] = static_cast<char>(((n + i) % 8) | (((n + i + 3) % 8) << 4));
-    for (int i = 0; i < t.bloecke.size(); ++i) t.bloecke[i] = static_cast<char>((i + n) % 0x60);
-    for (int i = 0; i < t.kollisionen.size(); ++i) t.kollisionen[i] = static_cast<char>(i * 7 + n);
-  }
+  Rombau::Plan plan = Rombau::Musterplan();
+  // Two tilesets moved by the editor, so both load paths run.
   for (int n : {2, 5}) {
     plan.tilesets[n].ort = 0x1C0000 + (n - 2) * 0x800;
     plan.tilesets[n].geaenderteKacheln = plan.tilesets[n + 1].kacheln;
   }
-  for (int i = 0; i < 320; ++i) plan.paletten[i] = static_cast<char>(i % 2 ? (i * 3) & 0x7F : i * 5);
-  for (int i = 0; i < 64; ++i) {
-    plan.wasser[i] = static_cast<char>(i * 3 + 1);
-    plan.blumen[i] = static_cast<char>(0xF0 - i);
-  }
-  for (qint64 i = 0; i < plan.fuellung.size(); ++i)
-    plan.fuellung[i] = static_cast<char>((i * 13 + 7) % 251 + 1);
-  for (qint64 i = 0x180000; i < 0x1B0000; ++i) plan.fuellung[i] = 0;
   return plan;
 }
 

@@ -42,6 +42,33 @@ Plan Grundplan() {
   return plan;
 }
 
+QByteArray Musterkacheln(int tileset, int salz) {
+  QByteArray k(96 * 16, '\0');
+  for (int i = 0; i < k.size(); ++i)
+    k[i] = static_cast<char>((tileset * 37 + i * 11 + salz * 5 + i / 16) | 1);
+  return k;
+}
+
+Plan Musterplan() {
+  Plan plan = Grundplan();
+  for (int n = 1; n <= 28; ++n) {
+    Tileset& t = plan.tilesets[n];
+    t.kacheln = Musterkacheln(n);
+    for (int i = 0; i < 48; ++i) t.zuordnung[i] = static_cast<char>(((n + i) % 8) | (((n + i + 3) % 8) << 4));
+    for (int i = 0; i < t.bloecke.size(); ++i) t.bloecke[i] = static_cast<char>((i + n) % 0x60);
+    for (int i = 0; i < t.kollisionen.size(); ++i) t.kollisionen[i] = static_cast<char>((i * 7 + n) & 0xFF);
+  }
+  for (int i = 0; i < 320; ++i) plan.paletten[i] = static_cast<char>(i % 2 ? (i * 3) & 0x7F : i * 5);
+  for (int i = 0; i < 64; ++i) {
+    plan.wasser[i] = static_cast<char>(i * 3 + 1);
+    plan.blumen[i] = static_cast<char>(0xF0 - i);
+  }
+  for (qint64 i = 0; i < plan.fuellung.size(); ++i)
+    plan.fuellung[i] = static_cast<char>((i * 13 + 7) % 251 + 1);
+  for (qint64 i = 0x180000; i < 0x1B0000; ++i) plan.fuellung[i] = 0;
+  return plan;
+}
+
 QByteArray Zeiger(qint64 offset) {
   const qint64 adresse = offset % 0x4000 + 0x4000;
   QByteArray z(3, '\0');

@@ -39,6 +39,14 @@ struct Plan {
 // A plan with every table placed; tiles, colours and fill are left to the caller.
 Plan Grundplan();
 
+// Tile bytes that differ per tileset and tile (and per `salz`), never all zero.
+QByteArray Musterkacheln(int tileset, int salz = 0);
+
+// Grundplan filled with patterned tiles, assignments, blocks, collisions,
+// palettes and animations, over a ROM that is taken everywhere except for a
+// zero run at 0x180000..0x1AFFFF. No tileset is moved.
+Plan Musterplan();
+
 // Offset -> 3 pointer bytes (bank, low, high).
 QByteArray Zeiger(qint64 offset);
 QByteArray TilesetBlock(const QByteArray& kacheln);

@@ -1,5 +1,7 @@
 #include "Kopftabelle.h"
 
+#include "Dateizugriff.h"
+#include "Meldung.h"
 #include "Tilesetblock.h"
 #include "Zahlen.h"
 
@@ -20,9 +22,21 @@ qint64 ZielVon(const QByteArray& rom, int n) {
 
 qint64 ZeigerOrt(int n) { return Anfang + Satz * n; }
 
+QString ZeigerLesen(const QString& datei, int n) {
+  return QString::fromLatin1(Dateizugriff::Lesen(datei, ZeigerOrt(n), 3).toHex().toUpper());
+}
+
 QByteArray ZeigerBytes(const QString& text) {
   if (text.size() != 6 || !IstHex(text)) return {};
   return QByteArray::fromHex(text.toLatin1());
+}
+
+QByteArray ZeigerZumSchreiben(const QString& text, const QString& offset) {
+  const QByteArray bytes = ZeigerBytes(text);
+  if (bytes.isEmpty())
+    Meldung(QStringLiteral("Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.").arg(offset),
+            QStringLiteral("Fehler"));
+  return bytes;
 }
 
 QString LoeschHindernis(const QByteArray& rom, qint64 offset, int ausser) {

@@ -6,12 +6,22 @@
 // The graphics pointers of the tileset header table, and what they protect.
 namespace Kopftabelle {
 
+// A file shorter than this is refused as a ROM.
+constexpr qint64 MindestRomLaenge = 0x200000;
+
 // Offset of tileset n's 3-byte graphics pointer (n = 1..28).
 qint64 ZeigerOrt(int n);
+
+// Tileset n's graphics pointer in `datei` as BBLLHH text (upper-case hex).
+QString ZeigerLesen(const QString& datei, int n);
 
 // The bytes of a BBLLHH pointer text; empty unless the text is exactly six
 // hex digits (an offset of 0x400000 or more has no 3-byte pointer).
 QByteArray ZeigerBytes(const QString& text);
+
+// ZeigerBytes of the pointer an insertion at `offset` writes; when there are
+// none, empty after a "Fehler" message that nothing was written.
+QByteArray ZeigerZumSchreiben(const QString& text, const QString& offset);
 
 // Why the 1542 bytes at `offset` of `rom` must not be erased, or "" when they
 // may: they have to be a stored tileset block (all six markers), and no

@@ -4,17 +4,11 @@
 
 #include "Dateizugriff.h"
 #include "Dunkelblau.h"
+#include "Kopftabelle.h"
 #include "Meldung.h"
 #include "Module1.h"
 #include "Tilesetblock.h"
 #include "Zahlen.h"
-
-namespace {
-constexpr qint64 MindestRomLaenge = 0x200000;
-constexpr qint64 KopfTabelle = 0x156D3;
-constexpr int Satz = 15;
-
-}  // namespace
 
 Frm_einfügenals::Frm_einfügenals() : QWidget(nullptr, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -144,7 +138,7 @@ void Frm_einfügenals::Cmd_Dateian_Click() {
 
 void Frm_einfügenals::DateiAngeben(const QString& Pfad) {
   if (Pfad.isEmpty()) return;
-  if (Dateizugriff::Laenge(Pfad) < MindestRomLaenge) {
+  if (Dateizugriff::Laenge(Pfad) < Kopftabelle::MindestRomLaenge) {
     Meldung(QStringLiteral("Dies ist keine gültige Romdatei."));
     AndereDatei.clear();
     if (Opt_Andere->isChecked()) Opt_Andere_Click();
@@ -168,9 +162,8 @@ void Frm_einfügenals::Auswahl_Click() {
     Module1.ZielDatei = Module1.ProgOrdner + QStringLiteral("Tilesets.gb");
     return;
   }
-  ZielPointerOrt = HexStellen(KopfTabelle + Satz * n, 6);
-  const QString zeiger = QString::fromLatin1(
-      Dateizugriff::Lesen(Module1.ZielDatei, HexZuZahl(ZielPointerOrt), 3).toHex().toUpper());
+  ZielPointerOrt = HexStellen(Kopftabelle::ZeigerOrt(n), 6);
+  const QString zeiger = Kopftabelle::ZeigerLesen(Module1.ZielDatei, n);
   Module1.LadeSperre = 1;
   Lbl_Pointer->setText(zeiger);
   Txt_Ort->setText(PointerZuOffset(zeiger, 0, 0));

@@ -68,20 +68,16 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
     return;
   }
   if (!PasstInZiel(v)) return;
+  const bool ersetzen = Chk_Ersetzen->isChecked();
+  const QByteArray zeigerBytes =
+      ersetzen ? Kopftabelle::ZeigerZumSchreiben(zeiger, EinfügeOffset) : QByteArray();
+  if (ersetzen && zeigerBytes.isEmpty()) return;
   const auto& bekannte = Opt_Andere->isChecked() ? AnderePointer : Module1.NeuPointer;
   if (std::find(bekannte.begin() + 1, bekannte.end(), zeiger) == bekannte.end()) {
     QString ergebnis;
     QString datei = Module1.ZielDatei;
     LeerPrüfen(ergebnis, datei, EinfügeOffset);
     if (ergebnis == QLatin1String("close")) return;
-  }
-  const bool ersetzen = Chk_Ersetzen->isChecked();
-  const QByteArray zeigerBytes = Kopftabelle::ZeigerBytes(zeiger);
-  if (ersetzen && zeigerBytes.isEmpty()) {
-    Meldung(QStringLiteral("Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.")
-                .arg(EinfügeOffset),
-            QStringLiteral("Fehler"));
-    return;
   }
   Schreibvorgang w(Module1.ZielDatei, true);
   AltesLoeschen(w, n, zeiger, ersetzen);

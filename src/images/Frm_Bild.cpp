@@ -98,7 +98,7 @@ void Frm_Bild::Aufbauen() {
 void Frm_Bild::Verbinden() {
   connect(Opt_48128, &QRadioButton::toggled, this, [this] { Opt_Click(); });
   connect(Opt_96256, &QRadioButton::toggled, this, [this] { Opt_Click(); });
-  connect(Auswahl, &QComboBox::activated, this, [this](int index) {
+  connect(Auswahl, &QComboBox::activated, this, [](int index) {
     if (Haupt.AuswahlSetzen) Haupt.AuswahlSetzen(index);
   });
   connect(Cbo_Inhalt, &QComboBox::currentIndexChanged, this, [this] { Cbo_Inhalt_Click(); });

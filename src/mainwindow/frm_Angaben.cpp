@@ -12,6 +12,7 @@
 #include "Einzeln.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_Info.h"
+#include "Kopftabelle.h"
 #include "Meldung.h"
 #include "MeldungsBox.h"
 #include "Module1.h"
@@ -19,9 +20,7 @@
 #include "Zahlen.h"
 
 namespace {
-constexpr qint64 MindestRomLaenge = 0x200000;
-constexpr qint64 KopfTabelle = 0x156D3;
-constexpr int Satz = 15;
+constexpr int Satz = 15;  // one record of the header table
 
 QString TilesetsGb() { return Module1.ProgOrdner + QStringLiteral("Tilesets.gb"); }
 
@@ -177,7 +176,7 @@ void frm_Angaben::Cmd_Öffnen_Click() {
 void frm_Angaben::RomÖffnen(const QString& Pfad) {
   // A refused file never becomes the ROM: later writes keep going to the last
   // valid one, or nowhere.
-  if (Dateizugriff::Laenge(Pfad) < MindestRomLaenge) {
+  if (Dateizugriff::Laenge(Pfad) < Kopftabelle::MindestRomLaenge) {
     Meldung(QStringLiteral("Dies ist keine gültige Romdatei."));
     return;
   }
@@ -223,10 +222,8 @@ void frm_Angaben::Auswahl_Click() {
     Module1.QuellDatei = TilesetsGb();
     Module1.QuellOffset = Txt_Ort->text();
   } else {
-    const qint64 ort = KopfTabelle + Satz * n;
-    Module1.PointerOrt = HexStellen(ort, 6);
-    const QString zeiger =
-        QString::fromLatin1(Dateizugriff::Lesen(Module1.RomDatei, ort, 3).toHex().toUpper());
+    Module1.PointerOrt = HexStellen(Kopftabelle::ZeigerOrt(n), 6);
+    const QString zeiger = Kopftabelle::ZeigerLesen(Module1.RomDatei, n);
     Module1.LadeSperre = 1;
     Lbl_Pointer->setText(zeiger);
     Txt_Ort->setText(PointerZuOffset(zeiger, 0, 0));

@@ -53,14 +53,10 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
     Meldung(QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
     return;
   }
-  const QByteArray zeiger = Kopftabelle::ZeigerBytes(zeigerText);
   const bool ersetzen = f.Chk_Ersetzen->isChecked();
-  if (ersetzen && zeiger.isEmpty()) {
-    Meldung(QStringLiteral("Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.")
-                .arg(Module1.ZielOffset),
-            QStringLiteral("Fehler"));
-    return;
-  }
+  const QByteArray zeiger =
+      ersetzen ? Kopftabelle::ZeigerZumSchreiben(zeigerText, Module1.ZielOffset) : QByteArray();
+  if (ersetzen && zeiger.isEmpty()) return;
   const auto& neu = Module1.NeuPointer;
   if (std::find(neu.begin() + 1, neu.end(), zeigerText) == neu.end()) {
     QString ergebnis, datei = Module1.RomDatei;

@@ -6,24 +6,13 @@
 
 #include "Farbmodell.h"
 #include "Module1.h"
+#include "Tasten.h"
 
 namespace {
 constexpr int MaxStellen = 4;
 constexpr char16_t StrgC = 3, StrgX = 24, StrgZ = 26;
 
-bool NurStrg(const QKeyEvent& e) { return (e.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier; }
-
-bool IstHexZeichen(QChar c) {
-  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-         (c >= QLatin1Char('A') && c <= QLatin1Char('F')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
-}
-
 bool IstHoheZiffer(QChar c) { return IstHexZeichen(c) && c.toUpper() >= QLatin1Char('8'); }
-
-// Keys that type nothing (arrows, Delete) keep their usual effect.
-bool TipptZeichen(const QKeyEvent& e) {
-  return !e.text().isEmpty() && e.key() != Qt::Key_Delete && e.text()[0] != QChar(0x7F);
-}
 }  // namespace
 
 Palettenwert::Palettenwert(QWidget* parent) : QLineEdit(parent) {

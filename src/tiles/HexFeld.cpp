@@ -5,16 +5,10 @@
 #include <QKeyEvent>
 
 #include "Module1.h"
+#include "Tasten.h"
 
 namespace {
 constexpr int MaxStellen = 6;
-
-bool NurStrg(const QKeyEvent& e) { return (e.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier; }
-
-bool IstHexZeichen(QChar c) {
-  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-         (c >= QLatin1Char('A') && c <= QLatin1Char('F')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
-}
 }  // namespace
 
 HexFeld::HexFeld(QWidget* parent) : QLineEdit(parent) {}
@@ -56,9 +50,7 @@ void HexFeld::Einfuegen() {
 void HexFeld::keyPressEvent(QKeyEvent* event) {
   Module1.TastenStatus = Tastenstatus(*event);
   const QString& status = Module1.TastenStatus;
-  // Delete types no character, so the character rules never see it: it
-  // deletes as in any text box.
-  if (status == QLatin1String("ok") || event->key() == Qt::Key_Delete) {
+  if (status == QLatin1String("ok") || !TipptZeichen(*event)) {
     QLineEdit::keyPressEvent(event);
     return;
   }

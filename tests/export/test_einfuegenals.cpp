@@ -17,7 +17,7 @@ const QString Tilesets = QStringLiteral("Tilesets.gb");
 
 // Paints the tileset view with tiles of its own and returns their block.
 QByteArray Malen(int salz) {
-  const QByteArray block = Rombau::TilesetBlock(Testdaten::Kacheln(9, salz));
+  const QByteArray block = Rombau::TilesetBlock(Rombau::Musterkacheln(9, salz));
   const auto texte = Tilesetblock::Lesen(block);
   for (int i = 1; i <= 96; ++i) Frm_Bearbeiten::Instanz().Fläche(i).Zuteilen(texte[i - 1]);
   return block;

@@ -6,6 +6,7 @@
 #include "Dateizugriff.h"
 #include "Durchlauf.h"
 #include "Kennzahlen.h"
+#include "Rombau.h"
 #include "Testumgebung.h"
 
 namespace {
@@ -45,4 +46,17 @@ QList<qint64> Schnitte(int saetze, qint64 satz, const QList<qint64>& felder) {
     for (qint64 f : felder) laengen << r * satz + f;
   laengen << saetze * satz;
   return laengen;
+}
+
+void KaputteRomsLesen(std::uint32_t saat, const std::vector<Kaputtrom::Feld>& felder, const QString& zahlen) {
+  Testumgebung u;
+  const QString rom = QStringLiteral("test.gb");
+  const QByteArray grund = u.Lies(rom);
+  std::mt19937 gen(saat);
+  Fehlfaelle f(u);
+  for (int fall = 0; fall < 200; ++fall) {
+    if (!f.Fall(rom, Kaputtrom::Beschaedigt(grund, gen, felder), false)) return;
+    QCOMPARE(u.Lies(rom).size(), Rombau::RomLaenge);
+  }
+  f.Festhalten(zahlen);
 }

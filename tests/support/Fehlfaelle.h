@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "Kaputtrom.h"
 
 class Testumgebung;
 
@@ -31,3 +35,8 @@ class Fehlfaelle {
 // Lengths at which a file of `saetze` records of `satz` bytes can be cut so
 // that a record, or one of the fields at `felder` in it, ends early.
 QList<qint64> Schnitte(int saetze, qint64 satz, const QList<qint64>& felder);
+
+// 200 ROMs damaged in `felder` of their header table (fixed seed `saat`),
+// each through every read path; none may change a file or grow the ROM. The
+// figures go to `zahlen`.
+void KaputteRomsLesen(std::uint32_t saat, const std::vector<Kaputtrom::Feld>& felder, const QString& zahlen);

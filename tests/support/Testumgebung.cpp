@@ -12,35 +12,13 @@
 
 namespace Testdaten {
 
-QByteArray Kacheln(int tileset, int salz) {
-  QByteArray k(96 * 16, '\0');
-  for (int i = 0; i < k.size(); ++i)
-    k[i] = static_cast<char>((tileset * 37 + i * 11 + salz * 5 + i / 16) | 1);
-  return k;
-}
-
 Rombau::Plan Plan() {
-  Rombau::Plan plan = Rombau::Grundplan();
-  for (int n = 1; n <= 28; ++n) {
-    Rombau::Tileset& t = plan.tilesets[n];
-    t.kacheln = Kacheln(n);
-    for (int i = 0; i < 48; ++i) t.zuordnung[i] = static_cast<char>(((n + i) % 8) | (((n + i + 3) % 8) << 4));
-    for (int i = 0; i < t.bloecke.size(); ++i) t.bloecke[i] = static_cast<char>((i + n) % 0x60);
-    for (int i = 0; i < t.kollisionen.size(); ++i) t.kollisionen[i] = static_cast<char>((i * 7 + n) & 0xFF);
-  }
+  Rombau::Plan plan = Rombau::Musterplan();
   plan.tilesets[2].ort = VerschobenOrt2;
-  plan.tilesets[2].geaenderteKacheln = Kacheln(2, 1);
+  plan.tilesets[2].geaenderteKacheln = Rombau::Musterkacheln(2, 1);
   plan.tilesets[5].ort = VerschobenOrt5;
-  plan.tilesets[5].geaenderteKacheln = Kacheln(5, 1);
-  for (int i = 0; i < 320; ++i) plan.paletten[i] = static_cast<char>(i % 2 ? (i * 3) & 0x7F : i * 5);
-  for (int i = 0; i < 64; ++i) {
-    plan.wasser[i] = static_cast<char>(i * 3 + 1);
-    plan.blumen[i] = static_cast<char>(0xF0 - i);
-  }
-  // Most of the ROM is taken; zero runs stay where the tests expect them.
-  for (qint64 i = 0; i < plan.fuellung.size(); ++i)
-    plan.fuellung[i] = static_cast<char>((i * 13 + 7) % 251 + 1);
-  for (qint64 i = 0x180000; i < 0x1B0000; ++i) plan.fuellung[i] = 0;
+  plan.tilesets[5].geaenderteKacheln = Rombau::Musterkacheln(5, 1);
+  // A free area where the tests insert.
   for (qint64 i = 0x1C0000; i < 0x1D0000; ++i) plan.fuellung[i] = 0;
   return plan;
 }

@@ -15,8 +15,6 @@ class frm_Angaben;
 // OriginalPointer.ini and OriginalPaletten.gb, in a folder of the test's own.
 namespace Testdaten {
 
-// Tile bytes that differ per tileset and tile, never all zero.
-QByteArray Kacheln(int tileset, int salz = 0);
 Rombau::Plan Plan();
 
 // Where the moved tilesets 2 and 5 lie in the test ROM.
