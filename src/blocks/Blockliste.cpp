@@ -19,3 +19,10 @@ void BeiJederWahl(QComboBox& liste, std::function<void()> klick) {
     *gewechselt = false;
   });
 }
+
+void Waehlen(QComboBox& liste, int index, const std::function<void()>& klick) {
+  if (liste.currentIndex() != index)
+    liste.setCurrentIndex(index);
+  else
+    klick();
+}

@@ -8,3 +8,7 @@
 // and when the user picks the block that is already chosen, which reloads it
 // and drops unsaved changes.
 void BeiJederWahl(QComboBox& liste, std::function<void()> klick);
+
+// Chooses entry `index`; when it is chosen already, runs `klick` itself, as a
+// choice of the same entry reloads it.
+void Waehlen(QComboBox& liste, int index, const std::function<void()>& klick);

@@ -48,7 +48,6 @@ class Frm_Kolli : public QWidget, public Einzeln<Frm_Kolli> {
   void Leeren();
   void Bereit();
   void TabellenLesen();
-  void BlockfensterMitziehen(int index);
 
   bool m_kurz = false;
   int m_ladevorgaenge = 0;

@@ -1,5 +1,8 @@
+#include <algorithm>
+
 #include "Blockbild.h"
 #include "Blockdaten.h"
+#include "Blockliste.h"
 #include "Dateizugriff.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_Kolli.h"
@@ -30,10 +33,7 @@ void Frm_Kolli::Auswahl() {
   Zuteilen2();
   Bereit();
   block.Bereit();
-  if (Cbo_Block->currentIndex() < 0)
-    Cbo_Block->setCurrentIndex(0);
-  else
-    Cbo_Block_Click();
+  Waehlen(*Cbo_Block, std::max(Cbo_Block->currentIndex(), 0), [this] { Cbo_Block_Click(); });
   block.Pic_Tileset_MouseMove(1, 0, 1, 1);
 }
 
@@ -55,18 +55,11 @@ void Frm_Kolli::Cbo_Block_Click() {
   }
   if (Module1.LadeSperre != 1) {
     Module1.LadeSperre = 1;
-    BlockfensterMitziehen(i);
+    frm_Block& block = frm_Block::Instanz();
+    Waehlen(*block.Cbo_Block, i, [&block] { block.Cbo_Block_Click(); });
     Module1.LadeSperre = 0;
   }
   Zuteilen();
-}
-
-void Frm_Kolli::BlockfensterMitziehen(int index) {
-  frm_Block& block = frm_Block::Instanz();
-  if (block.Cbo_Block->currentIndex() != index)
-    block.Cbo_Block->setCurrentIndex(index);
-  else
-    block.Cbo_Block_Click();
 }
 
 void Frm_Kolli::Zuteilen() {

@@ -118,16 +118,9 @@ void frm_Block::Cbo_Block_Click() {
   Zuteilen();
   if (Module1.LadeSperre == 1) return;
   Module1.LadeSperre = 1;
-  KollisionsfensterMitziehen(i);
-  Module1.LadeSperre = 0;
-}
-
-void frm_Block::KollisionsfensterMitziehen(int index) {
   Frm_Kolli& kolli = Frm_Kolli::Instanz();
-  if (kolli.Cbo_Block->currentIndex() != index)
-    kolli.Cbo_Block->setCurrentIndex(index);
-  else
-    kolli.Cbo_Block_Click();
+  Waehlen(*kolli.Cbo_Block, i, [&kolli] { kolli.Cbo_Block_Click(); });
+  Module1.LadeSperre = 0;
 }
 
 void frm_Block::Zuteilen() {

@@ -54,7 +54,6 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
  private:
   void Aufbauen();
   void Verbinden();
-  void KollisionsfensterMitziehen(int index);
   void AktuellSetzen(const QString& kachel);
 
   int m_ladevorgaenge = 0;
