@@ -129,6 +129,15 @@ void Frm_einfügenals::Opt_Tilesets_Click() {
   Lbl_Dateiname->setText(Module1.ZielDatei);
 }
 
+void Frm_einfügenals::RomGewechselt() {
+  if (Opt_Diese->isChecked())
+    Opt_Diese_Click();
+  else if (Opt_Andere->isChecked())
+    Opt_Andere_Click();
+  else
+    Opt_Tilesets_Click();
+}
+
 void Frm_einfügenals::Cmd_Dateian_Click() {
   const QString pfad =
       QFileDialog::getOpenFileName(this, QStringLiteral("Rom Öffnen"), QString(),
@@ -168,12 +177,11 @@ void Frm_einfügenals::Auswahl_Click() {
   Lbl_Pointer->setText(zeiger);
   Txt_Ort->setText(PointerZuOffset(zeiger, 0, 0));
   Module1.LadeSperre = 0;
-  // The records follow the file, so that erasing a previous copy later finds
-  // where the tileset really is.
-  if (Opt_Andere->isChecked())
-    AnderePointer[n] = zeiger;
-  else if (!Module1.RomDatei.isEmpty())
-    Module1.NeuPointer[n] = zeiger == Module1.OrgPointer[n] ? QString() : zeiger;
+  // The other file's records follow that file, so that erasing a previous copy
+  // later finds where the tileset really is. The open ROM's records belong to
+  // the main window: looking at a tileset here must not make its place count
+  // as one this program may overwrite without asking.
+  if (Opt_Andere->isChecked()) AnderePointer[n] = zeiger;
 }
 
 void Frm_einfügenals::Txt_Ort_Change() {

@@ -25,6 +25,9 @@ class Frm_einfügenals : public QWidget, public Einzeln<Frm_einfügenals> {
   void Einfügen();
   // Takes Pfad as the other ROM, as if it had been chosen in the file dialog.
   void DateiAngeben(const QString& Pfad);
+  // The main window opened another ROM: the chosen target is set up again, so
+  // that it stays the file written to and shown.
+  void RomGewechselt();
 
   // Window state
   QString AndereDatei;

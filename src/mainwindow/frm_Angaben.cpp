@@ -188,6 +188,7 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
   PalettenRausLesen();
   Module1.ZielDatei = Module1.RomDatei;
   Module1.FreierOffset.clear();
+  EinfügenalsNachziehen();
   if (Auswahl->currentIndex() < 0)
     AuswahlSetzen(0);
   else

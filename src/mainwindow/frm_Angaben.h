@@ -96,6 +96,7 @@ class frm_Angaben : public QMainWindow {
   // Insert-as and picture import
 
   void Cmd_Einfügenals_Click();
+  void EinfügenalsNachziehen();
   void Cmd_BLaden_Click();
 
   // Colour chooser

@@ -32,14 +32,15 @@ QByteArray OriginalZeiger(int n) {
 }  // namespace
 
 void frm_Angaben::Cmd_Pointeränd_Click() {
-  const int n = PointerTileset(*this);
-  if (n == 0) return;
-  if (TilesetQuelleGeheim()) {
+  // In these modes no pointer is ever changed, ROM or not: that answer comes first.
+  if (Auswahl->currentIndex() >= 0 && TilesetQuelleGeheim()) {
     Meldung(QStringLiteral("Solange \"In Tilesets.gb speichern\" oder \"Originaldaten ändern\" gewählt ist, "
                            "kann kein Pointer geändert werden."),
             QStringLiteral("Achtung"));
     return;
   }
+  const int n = PointerTileset(*this);
+  if (n == 0) return;
   const QString zeigerText = Lbl_Pointer->text();
   if (zeigerText == Module1.OrgPointer[n] || zeigerText == Module1.NeuPointer[n]) {
     Meldung(QStringLiteral("Bitte geben Sie den Offset des zu verpointeten Tilesets an!"),

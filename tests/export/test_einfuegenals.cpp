@@ -217,7 +217,33 @@ class TestEinfuegenals : public QObject {
       QVERIFY(NurDort(vorher, u.Lies(Rom), {{ort, 1542}}));
       f.Chk_Löschen->setChecked(false);
     }
-    QCOMPARE(Module1.NeuPointer[5], QStringLiteral("700050"));
+    // Looking at tileset 5 here left the main window's records alone.
+    QVERIFY(Module1.NeuPointer[5].isEmpty());
+  }
+
+  // Opening another ROM in the main window while this window is open.
+  void zielBleibtNachRomWechsel() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    const QString zweite = u.Pfad(QStringLiteral("zweite.gb"));
+    const QByteArray rom = u.Lies(Rom), tilesets = u.Lies(Tilesets);
+    u.Schreib(QStringLiteral("zweite.gb"), rom);
+    f.Opt_Tilesets->setChecked(true);
+    u.fenster().RomÖffnen(zweite);
+    QCOMPARE(f.Lbl_Dateiname->text(), u.Pfad(Tilesets));
+    const QByteArray block = Malen(4);
+    Waehlen(f, 2);
+    f.Einfügen();
+    QCOMPARE(u.Lies(Tilesets).mid(0x700, 1542), block);
+    QVERIFY(NurDort(tilesets, u.Lies(Tilesets), {{0x700, 1542}}));
+    QCOMPARE(u.Lies(Rom), rom);
+    QCOMPARE(u.Lies(QStringLiteral("zweite.gb")), rom);
+
+    f.Opt_Diese->setChecked(true);
+    QCOMPARE(f.Lbl_Dateiname->text(), zweite);
+    u.fenster().RomÖffnen(u.rom());
+    QCOMPARE(f.Lbl_Dateiname->text(), u.rom());
+    QCOMPARE(Module1.ZielDatei, u.rom());
   }
 
   void wiederholtesEinfuegenLoeschtNurDieEigeneKopie() {
