@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int MaxStellen = 4;
-constexpr char16_t StrgC = 3, StrgX = 24, StrgZ = 26;
 
 bool IstHoheZiffer(QChar c) { return IstHexZeichen(c) && c.toUpper() >= QLatin1Char('8'); }
 }  // namespace
@@ -46,13 +45,15 @@ QString Palettenwert::NachEinfuegen(QChar zeichen) const {
   return t.replace(von, weg, zeichen);
 }
 
-bool Palettenwert::ZeichenAnnehmen(const QKeyEvent& e, QChar& zeichen) const {
+bool Palettenwert::Platz() const {
   const QString& status = Module1.TastenStatus;
   if (status != QLatin1String("ok") && !hasSelectedText() && text().size() >= MaxStellen) return false;
-  if (status == QLatin1String("loschen")) return false;
+  return status != QLatin1String("loschen");
+}
+
+bool Palettenwert::ZeichenAnnehmen(const QKeyEvent& e, QChar& zeichen) const {
   zeichen = e.text()[0];
-  const char16_t u = zeichen.unicode();
-  if (!IstHexZeichen(zeichen)) return u == '\b' || u == StrgC || u == StrgX || u == StrgZ;
+  if (!IstHexZeichen(zeichen)) return zeichen == QLatin1Char('\b');
   zeichen = zeichen.toUpper();
   if (text().size() == 2 && IstHoheZiffer(zeichen)) return false;
   // Typing into the middle must not push a high digit into third place either.
@@ -62,12 +63,18 @@ bool Palettenwert::ZeichenAnnehmen(const QKeyEvent& e, QChar& zeichen) const {
 
 void Palettenwert::keyPressEvent(QKeyEvent* event) {
   Module1.TastenStatus = Tastenstatus(*event);
+  if (TutNichts(*event)) return;
   if (event->key() == Qt::Key_V && NurStrg(*event)) {
     Einfuegen();
     return;
   }
   if (!TipptZeichen(*event)) {
     QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (!Platz()) return;
+  if (NurStrg(*event)) {
+    if (StrgErlaubt(*event)) QLineEdit::keyPressEvent(event);
     return;
   }
   QChar zeichen;

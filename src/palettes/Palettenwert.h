@@ -14,6 +14,8 @@ class Palettenwert : public QLineEdit {
 
  private:
   static QString Tastenstatus(const QKeyEvent& event);
+  // Whether the key's status and the room left let a typed character in.
+  bool Platz() const;
   bool ZeichenAnnehmen(const QKeyEvent& event, QChar& zeichen) const;
   QString NachEinfuegen(QChar zeichen) const;
   void Einfuegen();

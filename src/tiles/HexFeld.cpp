@@ -49,6 +49,7 @@ void HexFeld::Einfuegen() {
 
 void HexFeld::keyPressEvent(QKeyEvent* event) {
   Module1.TastenStatus = Tastenstatus(*event);
+  if (TutNichts(*event)) return;
   const QString& status = Module1.TastenStatus;
   if (status == QLatin1String("ok") || !TipptZeichen(*event)) {
     QLineEdit::keyPressEvent(event);
@@ -56,8 +57,8 @@ void HexFeld::keyPressEvent(QKeyEvent* event) {
   }
   if (!hasSelectedText() && text().size() >= MaxStellen) return;
   if (status == QLatin1String("loschen")) return;
-  if (NurStrg(*event)) {  // Ctrl+C, Ctrl+X, Ctrl+Z do their usual work
-    QLineEdit::keyPressEvent(event);
+  if (NurStrg(*event)) {
+    if (StrgErlaubt(*event)) QLineEdit::keyPressEvent(event);
     return;
   }
   const QString zeichen = event->text();

@@ -100,6 +100,17 @@ class TestHauptfenster : public QObject {
     QTest::keyClick(feld, Qt::Key_Home);
     QTest::keyClick(feld, Qt::Key_Delete);
     QCOMPARE(feld->text(), QStringLiteral("23"));
+    // Ctrl+Backspace, Ctrl with another letter and Alt combinations do nothing.
+    QTest::keyClick(feld, Qt::Key_End);
+    QTest::keyClick(feld, Qt::Key_Backspace, Qt::ControlModifier);
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(feld, Qt::Key_1, Qt::AltModifier);
+    QTest::keyClicks(feld, QStringLiteral("4"));
+    QCOMPARE(feld->text(), QStringLiteral("234"));
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(feld->text(), QString());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("234"));
 
     // Pasting replaces the text with at most six digits of valid upper-case hex, else empties it.
     for (const auto& [ablage, erwartet] :

@@ -182,6 +182,10 @@ class TestTilesetPal : public QObject {
     QCOMPARE(w->text(), QStringLiteral("0"));
     QTest::keyClick(w, Qt::Key_5, Qt::KeypadModifier);
     QCOMPARE(w->text(), QStringLiteral("05"));
+    QTest::keyClick(w, Qt::Key_Backspace, Qt::ControlModifier);
+    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w, Qt::Key_1, Qt::AltModifier);
+    QCOMPARE(w->text(), QStringLiteral("05"));
     // Only a valid colour text is pasted.
     w->setText(QStringLiteral("0000"));
     QGuiApplication::clipboard()->setText(QStringLiteral(" e003 "));
