@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 
 #include "Zahlen.h"
 
@@ -117,6 +118,14 @@ std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStrin
     }
   }
   return texte;
+}
+
+QImage AufGrund(const QImage& bild, const QColor& grund) {
+  if (!bild.hasAlphaChannel()) return bild;
+  QImage flach(bild.size(), QImage::Format_RGB32);
+  flach.fill(grund);
+  QPainter(&flach).drawImage(0, 0, bild);
+  return flach;
 }
 
 Geladen Laden(const QString& pfad) {

@@ -40,6 +40,10 @@ struct Geladen {
   QString fehler;  // the message for the user then
 };
 
+// The picture as it shows on a ground of the colour grund: see-through pixels
+// take the ground's colour, as a scan of the shown picture would read them.
+QImage AufGrund(const QImage& bild, const QColor& grund);
+
 // Reads only the part of the picture that a scan can reach; refuses files
 // that are empty, not a picture, or absurdly large, without decoding them.
 Geladen Laden(const QString& pfad);

@@ -21,7 +21,7 @@ void Frm_Bild::BildLaden(const QString& Pfad) {
     Meldung(geladen.fehler, QStringLiteral("Fehler"));
     return;
   }
-  m_bild = geladen.bild;
+  m_bild = Bildimport::AufGrund(geladen.bild, Pic_Bild->palette().color(Pic_Bild->backgroundRole()));
   Module1.BildDatei = Pfad;
   Pic_Bild->setPixmap(QPixmap::fromImage(m_bild));
   Label2->setText(Pfad);

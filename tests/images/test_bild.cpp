@@ -186,6 +186,21 @@ class TestBild : public QObject {
     b.Cmd_Löschen_Click();
     QCOMPARE(Eintraege(b.Cbo_Inhalt), QStringList{QString()});
   }
+
+  // See-through pixels read as the picture box behind them, whatever colour they carry.
+  void durchsichtigePixel() {
+    Testumgebung u;
+    Frm_Bild& b = Oeffnen(u);
+    QImage bild(128, 48, QImage::Format_ARGB32);
+    bild.fill(QColor(0, 255, 0, 0));
+    for (int x = 0; x < 64; ++x)
+      for (int y = 0; y < 48; ++y) bild.setPixelColor(x, y, QColor(1, 2, 3));
+    b.BildLaden(Speichern(u, bild, "png"));
+    const QColor grund = b.Pic_Bild->palette().color(b.Pic_Bild->backgroundRole());
+    const QString grundSchluessel = QStringLiteral("%1").arg(
+        grund.blue() << 16 | grund.green() << 8 | grund.red(), 6, 16, QLatin1Char('0'));
+    QCOMPARE(Eintraege(b.Cbo_Inhalt), (QStringList{"030201", grundSchluessel.toUpper()}));
+  }
 };
 
 QTEST_MAIN(TestBild)
