@@ -142,7 +142,8 @@ class TestEinfuegen : public QObject {
   }
 
   // Without an open ROM only the insertion into Tilesets.gb runs; the
-  // insertion into the ROM and the pointer operations are refused.
+  // insertion into the ROM and the pointer operations are refused ("Pointer
+  // ändern" with its side-file mode refusal first).
   void ohneRom() {
     Testumgebung u;
     frm_Angaben& f = u.fenster();
@@ -152,8 +153,10 @@ class TestEinfuegen : public QObject {
     QVERIFY2(u.Texte().contains(QLatin1String("2.Tileset wurde erfolgreich")), qPrintable(u.Texte()));
     const QString keinRom =
         QStringLiteral("Fehler: Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen.");
-    for (auto op : {&frm_Angaben::Cmd_Pointeränd_Click, &frm_Angaben::Cmd_AltPointer_Click,
-                    &frm_Angaben::Cmd_PointeruLöschen_Click}) {
+    u.meldungen.clear();
+    f.Cmd_Pointeränd_Click();
+    QVERIFY2(u.Texte().startsWith(QLatin1String("Achtung: Solange")), qPrintable(u.Texte()));
+    for (auto op : {&frm_Angaben::Cmd_AltPointer_Click, &frm_Angaben::Cmd_PointeruLöschen_Click}) {
       u.meldungen.clear();
       (f.*op)();
       QCOMPARE(u.Texte(), keinRom);
