@@ -181,6 +181,9 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
     return;
   }
   Module1.RomDatei = Pfad;
+  // The records of moved tilesets were the previous ROM's; left standing they
+  // would let an insertion skip the free-area question at their places.
+  Module1.NeuPointer.fill(QString());
   Auswahl->setEnabled(true);
   Cmd_Laden->setVisible(false);
   for (QAction* a : {Cmd_TilesetPal, Cmd_OriginalTilePal, Cmd_sucheOff, Cmd_BLaden, Cmd_Animationen})

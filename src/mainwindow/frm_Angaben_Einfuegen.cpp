@@ -45,6 +45,20 @@ QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
   return {};
 }
 
+// Tilesets.gb is read only at the start of a tileset's record. A block
+// anywhere else (an offset found in the ROM, a typo) would spoil the records
+// it overlaps or land where nothing reads it, while the view went back to the
+// unchanged record.
+bool SatzAnfang(qint64 ziel) {
+  if (ziel % Tilesetblock::SatzLaenge == 0 && ziel / Tilesetblock::SatzLaenge < Tilesetblock::Saetze)
+    return true;
+  Meldung(QStringLiteral("Am Offset %1 beginnt in 'Tilesets.gb' kein Tileset (0, 700, E00 ... BD00). "
+                         "Es wurde nichts geschrieben.")
+              .arg(Module1.ZielOffset),
+          QStringLiteral("Fehler"));
+  return false;
+}
+
 // The ROM target: original place, free test, old copy, pointer, block, in one
 // all-or-nothing write.
 void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
@@ -101,6 +115,7 @@ void frm_Angaben::Cmd_Einfügen_Click() {
   }
   const QByteArray block = Tilesetblock::Bauen(AnsichtsKacheln());
   if (nachTilesetsGb) {
+    if (!SatzAnfang(ziel)) return;
     Schreibvorgang w(Module1.QuellDatei, false);
     w.Schreiben(ziel, block);
     if (!w.Ausfuehren()) return;

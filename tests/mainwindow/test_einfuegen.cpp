@@ -139,6 +139,36 @@ class TestEinfuegen : public QObject {
     QCOMPARE(neu.mid(4 * 0x700 + Block), gb.mid(4 * 0x700 + Block));  // the palette assignment stays
     QCOMPARE(Rom(u), rom);
     QCOMPARE(Ansicht(), tiles);
+
+    // Only a record's start takes a block: not an offset the free search found
+    // in the ROM, not one between records, not one behind the last.
+    for (const char* ort : {"1C4000", "1C01", "C400"}) {
+      u.meldungen.clear();
+      f.Txt_Ort->setText(QString::fromLatin1(ort));
+      f.Cmd_Einfügen_Click();
+      QVERIFY2(u.Texte().startsWith(QLatin1String("Fehler: Am Offset ") + QLatin1String(ort)),
+               qPrintable(u.Texte()));
+      QCOMPARE(u.Lies(QStringLiteral("Tilesets.gb")), neu);
+    }
+  }
+
+  // Opening another ROM forgets the moved tilesets of the previous one: their
+  // places get the free-area question again.
+  void neuesRomVergisstVerschobeneTilesets() {
+    Testumgebung u;
+    frm_Angaben& f = Offen(u, 2);
+    Waehlen(f, 1);
+    QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));
+    u.Schreib(QStringLiteral("zweite.gb"), Rom(u));
+    f.RomÖffnen(u.Pfad(QStringLiteral("zweite.gb")));
+    QVERIFY(Module1.NeuPointer[2].isEmpty());
+    const QByteArray vorher = u.Lies(QStringLiteral("zweite.gb"));
+    f.Txt_Ort->setText(Hex(Alt2));
+    u.meldungen.clear();
+    f.Cmd_Einfügen_Click();
+    QVERIFY2(u.Texte().startsWith(QLatin1String("Achtung: Der angegebene Offset ist nich leer!")),
+             qPrintable(u.Texte()));
+    QCOMPARE(u.Lies(QStringLiteral("zweite.gb")), vorher);
   }
 
   // Without an open ROM only the insertion into Tilesets.gb runs; the
