@@ -173,6 +173,9 @@ class TestEinfuegenals : public QObject {
       QVERIFY(u.Texte().contains(QString::fromLatin1(o)));
       QCOMPARE(Titel(u), QStringLiteral("Fehler"));
     }
+    // An empty box means offset 0, and the free test looks there (the ROM's header), not elsewhere.
+    Einfuegen(f, 3, QString());
+    QCOMPARE(Titel(u), QStringLiteral("Achtung"));
     // Too near the end of the ROM: refused before the free test asks.
     Einfuegen(f, 3, QStringLiteral("1FFC00"));
     QCOMPARE(Titel(u), QStringLiteral("Fehler"));
