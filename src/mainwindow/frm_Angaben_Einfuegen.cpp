@@ -35,13 +35,12 @@ bool KeinRomOffen() {
 // pointer leads there once the write is done. Returns the line the report
 // gets when it stays.
 QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
-  const qint64 alt = HexZuZahl(Module1.QuellOffset);
+  const QString alt = frm_Angaben::AlteKopie(n);
   const QString grund =
-      Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), alt, ersetzen ? n : 0);
+      Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), HexZuZahl(alt), ersetzen ? n : 0);
   if (!grund.isEmpty())
-    return QStringLiteral("\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2")
-        .arg(Module1.QuellOffset, grund);
-  w.Nullen(alt, Tilesetblock::Laenge);
+    return QStringLiteral("\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2").arg(alt, grund);
+  w.Nullen(HexZuZahl(alt), Tilesetblock::Laenge);
   return {};
 }
 

@@ -80,6 +80,11 @@ void frm_Angaben::Cmd_AltPointer_Click() {
   Auswahl_Click();
 }
 
+QString frm_Angaben::AlteKopie(int n) {
+  const QString& zeiger = Module1.NeuPointer[n];
+  return zeiger.isEmpty() ? Module1.QuellOffset : PointerZuOffset(zeiger, 0, 0);
+}
+
 void frm_Angaben::Cmd_PointeruLöschen_Click() {
   const int n = PointerTileset(*this);
   if (n == 0) return;
@@ -89,9 +94,10 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   // Only the tileset's own stored block is erased, never data a pointer set
   // with "Trotzdem ändern?" led to, nor a block another tileset uses.
-  const QString grund = Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei),
-                                                     HexZuZahl(Module1.QuellOffset), n);
-  if (grund.isEmpty()) w.Nullen(HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge);
+  const QString alt = AlteKopie(n);
+  const QString grund =
+      Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), HexZuZahl(alt), n);
+  if (grund.isEmpty()) w.Nullen(HexZuZahl(alt), Tilesetblock::Laenge);
   if (!w.Ausfuehren()) return;
   Module1.NeuPointer[n].clear();
   if (grund.isEmpty())
@@ -100,6 +106,6 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   else
     Meldung(
         QStringLiteral("Pointer wurde erfolgreich wieder hergestelt!\nAm Offset %1 wurde nichts gelöscht: %2")
-            .arg(Module1.QuellOffset, grund));
+            .arg(alt, grund));
   Auswahl_Click();
 }

@@ -224,6 +224,27 @@ class TestEinfuegenals : public QObject {
     QVERIFY(Module1.NeuPointer[5].isEmpty());
   }
 
+  // After this window moved the tileset the main window shows, the main
+  // window erases the copy its pointer now leads to, not the one it loaded.
+  void hauptfensterLoeschtDieNeueKopie() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    u.fenster().Auswahl->setCurrentIndex(1);
+    u.fenster().Auswahl_Click();
+    const QByteArray alt = u.Lies(Rom).mid(Testdaten::VerschobenOrt2, 1542);
+    f.Chk_Löschen->setChecked(false);
+    Einfuegen(f, 2, QStringLiteral("1C4000"));
+    QCOMPARE(Module1.NeuPointer[2], QStringLiteral("710040"));
+    u.meldungen.clear();
+    u.fenster().Cmd_PointeruLöschen_Click();
+    QVERIFY2(u.Texte().endsWith(QStringLiteral("Tileset wurde erfolgreich gelöscht!")),
+             qPrintable(u.Texte()));
+    const QByteArray rom = u.Lies(Rom);
+    QCOMPARE(rom.mid(0x1C4000, 1542), QByteArray(1542, '\0'));
+    QCOMPARE(rom.mid(Testdaten::VerschobenOrt2, 1542), alt);
+    QCOMPARE(rom.mid(Kopf + 30, 3), Rombau::Zeiger(u.plan.tilesets[2].originalOrt));
+  }
+
   // Opening another ROM in the main window while this window is open.
   void zielBleibtNachRomWechsel() {
     Testumgebung u;
