@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "Module1.h"
+
 namespace {
 MeldungsFunktion& Funktion() {
   static MeldungsFunktion funktion;
@@ -15,4 +17,11 @@ Antwort Meldung(const QString& text, const QString& titel, Knoepfe knoepfe) {
   if (Funktion()) return Funktion()(text, titel, knoepfe);
   std::fprintf(stderr, "%s: %s\n", qUtf8Printable(titel), qUtf8Printable(text));
   return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::OK;
+}
+
+bool KeinRomOffen() {
+  if (!Module1.RomDatei.isEmpty()) return false;
+  Meldung(QStringLiteral("Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
+          QStringLiteral("Fehler"));
+  return true;
 }

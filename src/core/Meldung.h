@@ -13,3 +13,7 @@ using MeldungsFunktion = std::function<Antwort(const QString& text, const QStrin
 
 void MeldungSetzen(MeldungsFunktion funktion);
 Antwort Meldung(const QString& text, const QString& titel = {}, Knoepfe knoepfe = Knoepfe::OK);
+
+// True, after telling the user, when no ROM is open for an operation that
+// writes into one.
+bool KeinRomOffen();

@@ -10,7 +10,6 @@ namespace Tilesetblock {
 
 constexpr qint64 Laenge = 1542;
 constexpr qint64 SatzLaenge = 0x700;  // one record of Tilesets.gb
-constexpr int Saetze = 28;            // its records, one per tileset
 constexpr int Kacheln = 96;
 
 using KachelTexte = std::array<QString, Kacheln>;

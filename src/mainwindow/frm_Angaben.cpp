@@ -305,9 +305,8 @@ void frm_Angaben::Txt_Ort_Change() {
 void frm_Angaben::Chk_Original_Click() {
   const bool an = Chk_Original->isChecked();
   Lbl_Pointer->setText(an ? QStringLiteral("Pointer") : OffsetZuPointer(Txt_Ort->text(), 0));
-  for (QWidget* w : {static_cast<QWidget*>(Txt_Ort), static_cast<QWidget*>(Chk_Ersetzen),
-                     static_cast<QWidget*>(Chk_Löschen)})
-    w->setEnabled(!an);
+  Txt_Ort->setEnabled(!an);
+  RomSchalterSetzen();
   Cmd_Pointeränd->setEnabled(!an);
   Module1.PalettenBasis = an ? QStringLiteral("0") : QStringLiteral("B75E");
   Module1.ZuordnungBasis = an ? QStringLiteral("610") : QStringLiteral("156E0");
@@ -330,16 +329,22 @@ void frm_Angaben::Chk_Original_Click() {
 
 void frm_Angaben::Chk_Geheim_Click() {
   const bool an = Chk_Geheim->isChecked();
-  if (!Module1.RomDatei.isEmpty()) {
+  if (!Module1.RomDatei.isEmpty())
     Auswahl_Click();
-  } else {
+  else
     Auswahl->setEnabled(an);
-    Chk_Löschen->setEnabled(an);
-  }
-  Chk_Ersetzen->setEnabled(!Chk_Ersetzen->isEnabled());
-  Chk_Löschen->setEnabled(!Chk_Löschen->isEnabled());
+  RomSchalterSetzen();
   Cmd_Pointeränd->setEnabled(true);
   Lbl_Pointer->setText(an ? QStringLiteral("Pointer") : OffsetZuPointer(Txt_Ort->text(), 0));
+}
+
+// The ROM insertion's switches follow both source switches. Flipping them on
+// each click, as one switch alone would allow, leaves them stuck off in ROM
+// mode once both switches were changed in turn.
+void frm_Angaben::RomSchalterSetzen() {
+  const bool rom = !TilesetQuelleGeheim();
+  Chk_Ersetzen->setEnabled(rom);
+  Chk_Löschen->setEnabled(rom);
 }
 
 void frm_Angaben::closeEvent(QCloseEvent* event) {

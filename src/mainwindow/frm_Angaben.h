@@ -125,6 +125,7 @@ class frm_Angaben : public QMainWindow {
   // Shows a window modeless in front of the others.
   static void Zeigen(QWidget& fenster);
   bool TilesetQuelleGeheim() const;
+  void RomSchalterSetzen();
 
   QString m_ordner;
 };

@@ -24,13 +24,6 @@ Tilesetblock::KachelTexte AnsichtsKacheln() {
   return texte;
 }
 
-bool KeinRomOffen() {
-  if (!Module1.RomDatei.isEmpty()) return false;
-  Meldung(QStringLiteral("Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
-          QStringLiteral("Fehler"));
-  return true;
-}
-
 // The old copy goes only when it is this tileset's own stored block and no
 // pointer leads there once the write is done. Returns the line the report
 // gets when it stays.
@@ -44,16 +37,18 @@ QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
   return {};
 }
 
-// Tilesets.gb is read only at the start of a tileset's record. A block
-// anywhere else (an offset found in the ROM, a typo) would spoil the records
-// it overlaps or land where nothing reads it, while the view went back to the
-// unchanged record.
-bool SatzAnfang(qint64 ziel) {
-  if (ziel % Tilesetblock::SatzLaenge == 0 && ziel / Tilesetblock::SatzLaenge < Tilesetblock::Saetze)
-    return true;
-  Meldung(QStringLiteral("Am Offset %1 beginnt in 'Tilesets.gb' kein Tileset (0, 700, E00 ... BD00). "
+// Tileset n is read back from its own record of Tilesets.gb only. A block
+// anywhere else (an offset found in the ROM, a typo, another tileset's record)
+// would spoil what it overlaps or land where nothing reads it, while the
+// report named tileset n and the view went back to its unchanged record.
+// Writing into another tileset's record is what "Einfügen als ..." is for.
+bool EigenerSatz(qint64 ziel, int n) {
+  const qint64 satz = (n - 1) * Tilesetblock::SatzLaenge;
+  if (ziel == satz) return true;
+  Meldung(QStringLiteral("In 'Tilesets.gb' beginnt das %1.Tileset am Offset %2, nicht am Offset %3. "
                          "Es wurde nichts geschrieben.")
-              .arg(Module1.ZielOffset),
+              .arg(n)
+              .arg(Hex(satz), Module1.ZielOffset),
           QStringLiteral("Fehler"));
   return false;
 }
@@ -114,7 +109,7 @@ void frm_Angaben::Cmd_Einfügen_Click() {
   }
   const QByteArray block = Tilesetblock::Bauen(AnsichtsKacheln());
   if (nachTilesetsGb) {
-    if (!SatzAnfang(ziel)) return;
+    if (!EigenerSatz(ziel, n)) return;
     Schreibvorgang w(Module1.QuellDatei, false);
     w.Schreiben(ziel, block);
     if (!w.Ausfuehren()) return;

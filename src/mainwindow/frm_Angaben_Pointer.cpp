@@ -11,13 +11,7 @@ namespace {
 // chosen, or no ROM open.
 int PointerTileset(const frm_Angaben& f) {
   const int n = f.Auswahl->currentIndex() + 1;
-  if (n < 1) return 0;
-  if (Module1.RomDatei.isEmpty()) {
-    Meldung(QStringLiteral("Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
-            QStringLiteral("Fehler"));
-    return 0;
-  }
-  return n;
+  return n < 1 || KeinRomOffen() ? 0 : n;
 }
 
 QByteArray OriginalZeiger(int n) {

@@ -1,5 +1,6 @@
 #include "Dateizugriff.h"
 #include "Frm_PalettenZu.h"
+#include "Meldung.h"
 #include "Module1.h"
 #include "Zahlen.h"
 #include "Zuordnung.h"
@@ -39,6 +40,7 @@ void Frm_PalettenZu::Cmd_Speichern_Click() {
   QString ziffern;
   for (int i = 1; i <= Zuordnung::Tiles; ++i) ziffern += m_pal[i]->text();
   const bool seitenDatei = HauptOriginalModus();
+  if (!seitenDatei && KeinRomOffen()) return;
   Schreibvorgang w(seitenDatei ? TilesetsGb() : Module1.RomDatei, !seitenDatei);
   w.Schreiben(HexZuZahl(Module1.ZuordnungOrt), Zuordnung::Feld(ziffern));
   if (!w.Ausfuehren()) return;

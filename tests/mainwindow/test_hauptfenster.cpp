@@ -155,6 +155,12 @@ class TestHauptfenster : public QObject {
     QCOMPARE(Module1.QuellDatei, u.rom());
     QVERIFY(f.Chk_Ersetzen->isEnabled());
     QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("700050"));
+
+    // Both switches changed in turn: back in ROM mode, the ROM's switches work again.
+    for (QCheckBox* c : {f.Chk_Original, f.Chk_Geheim}) c->setChecked(true);
+    QVERIFY(!f.Chk_Ersetzen->isEnabled() && !f.Chk_Löschen->isEnabled());
+    for (QCheckBox* c : {f.Chk_Original, f.Chk_Geheim}) c->setChecked(false);
+    QVERIFY(f.Chk_Ersetzen->isEnabled() && f.Chk_Löschen->isEnabled());
   }
 
   void fehlendeSeitendateien() {
