@@ -27,6 +27,10 @@ void Frm_Bild::BildLaden(const QString& Pfad) {
   Label2->setText(Pfad);
   Cbo_Inhalt->clear();
   List->clear();
+  // The assignments of the previous picture are gone with their list.
+  Cmd_Einfügen->setEnabled(false);
+  Cmd_Löschen->setEnabled(false);
+  Farbfeld(Lbl_Farbe, Knopffarbe);
   Farberkennung();
   Cbo_Inhalt->setCurrentIndex(0);
   Cbo_Farben->setCurrentIndex(0);

@@ -206,6 +206,7 @@ void frm_Angaben::AuswahlSetzen(int index) {
 bool frm_Angaben::TilesetQuelleGeheim() const { return Chk_Geheim->isChecked() || Chk_Original->isChecked(); }
 
 void frm_Angaben::Auswahl_Click() {
+  if (!TilesetQuelleGeheim() && Module1.RomDatei.isEmpty()) return;  // nothing to load from
   if (Auswahl->currentIndex() < 0) {
     Cmd_Pointeränd->setEnabled(false);
     Cmd_PalettenZu->setEnabled(false);
@@ -304,7 +305,7 @@ void frm_Angaben::Txt_Ort_Change() {
 
 void frm_Angaben::Chk_Original_Click() {
   const bool an = Chk_Original->isChecked();
-  Lbl_Pointer->setText(an ? QStringLiteral("Pointer") : OffsetZuPointer(Txt_Ort->text(), 0));
+  ZeigerTextSetzen();
   Txt_Ort->setEnabled(!an);
   RomSchalterSetzen();
   Cmd_Pointeränd->setEnabled(!an);
@@ -318,24 +319,38 @@ void frm_Angaben::Chk_Original_Click() {
   } else if (!Module1.RomDatei.isEmpty()) {
     PalettenRausLesen();
     Auswahl_Click();
+  } else if (Chk_Geheim->isChecked()) {
+    Auswahl_Click();  // still from Tilesets.gb
   } else {
-    Auswahl->setEnabled(false);
-    for (QAction* a : {Cmd_Einfügen, Cmd_Einfügenals, Cmd_LeerTile, Cmd_Pointeränd}) a->setEnabled(false);
-    Cmd_Laden->setVisible(false);
-    Frm_Bearbeiten::Instanz().hide();
-    Txt_Ort->clear();
+    OhneQuelle();
   }
 }
 
 void frm_Angaben::Chk_Geheim_Click() {
-  const bool an = Chk_Geheim->isChecked();
   if (!Module1.RomDatei.isEmpty())
     Auswahl_Click();
   else
-    Auswahl->setEnabled(an);
+    Auswahl->setEnabled(TilesetQuelleGeheim());
   RomSchalterSetzen();
   Cmd_Pointeränd->setEnabled(true);
-  Lbl_Pointer->setText(an ? QStringLiteral("Pointer") : OffsetZuPointer(Txt_Ort->text(), 0));
+  ZeigerTextSetzen();
+  if (Module1.RomDatei.isEmpty() && !TilesetQuelleGeheim()) OhneQuelle();
+}
+
+// Without a ROM only the side-file modes have anything to load. Leaving the
+// last of them puts the window back as before: no tileset to choose, nothing
+// to write.
+void frm_Angaben::OhneQuelle() {
+  Auswahl->setEnabled(false);
+  for (QAction* a : {Cmd_Einfügen, Cmd_Einfügenals, Cmd_LeerTile, Cmd_Pointeränd}) a->setEnabled(false);
+  Cmd_Laden->setVisible(false);
+  Frm_Bearbeiten::Instanz().hide();
+  Txt_Ort->clear();
+}
+
+void frm_Angaben::ZeigerTextSetzen() {
+  Lbl_Pointer->setText(TilesetQuelleGeheim() ? QStringLiteral("Pointer")
+                                             : OffsetZuPointer(Txt_Ort->text(), 0));
 }
 
 // The ROM insertion's switches follow both source switches. Flipping them on

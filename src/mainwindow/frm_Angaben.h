@@ -126,6 +126,8 @@ class frm_Angaben : public QMainWindow {
   static void Zeigen(QWidget& fenster);
   bool TilesetQuelleGeheim() const;
   void RomSchalterSetzen();
+  void OhneQuelle();
+  void ZeigerTextSetzen();
 
   QString m_ordner;
 };

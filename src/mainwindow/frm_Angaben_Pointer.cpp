@@ -27,7 +27,7 @@ QByteArray OriginalZeiger(int n) {
 
 void frm_Angaben::Cmd_Pointeränd_Click() {
   // In these modes no pointer is ever changed, ROM or not: that answer comes first.
-  if (Auswahl->currentIndex() >= 0 && TilesetQuelleGeheim()) {
+  if (TilesetQuelleGeheim()) {
     Meldung(QStringLiteral("Solange \"In Tilesets.gb speichern\" oder \"Originaldaten ändern\" gewählt ist, "
                            "kann kein Pointer geändert werden."),
             QStringLiteral("Achtung"));

@@ -148,11 +148,12 @@ void Frm_Optionen::Zeit_Click() {
 
 void Frm_Optionen::AnsichtNeu(int grösse) {
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
+  const bool sichtbar = ansicht.isVisible();  // hidden while there is nothing to show
   ansicht.hide();
   if (grösse > 0)
     for (int i = 0; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).setGrösse(grösse);
   ansicht.AnordnenTile();
-  ansicht.show();
+  if (sichtbar) ansicht.show();
 }
 
 void Frm_Optionen::Cbo_Grösse_Click() {

@@ -20,18 +20,22 @@ std::array<std::uint32_t, 4> Frm_Optionen::TileFarben(int i) const {
   if (Opt_AlteFarben->isChecked()) return Originalfarben;
   if (Opt_Grau->isChecked()) return Graustufen;
   // A tile without a usable palette shows in the fixed colours rather than
-  // in some other palette's.
+  // in some other palette's; so does one whose palette was never read (no
+  // ROM), rather than in black.
   const int p = PaletteVon(i);
   if (p < 0) return Originalfarben;
   const int t = std::clamp(Module1.Tageszeit, 0, 4);
   std::array<std::uint32_t, 4> farben{};
-  for (int c = 1; c <= 4; ++c)
-    farben[c - 1] = TripelZuFarbe(Farbauswerten(Module1.PalettenWerte[t][p][c], QString()));
+  for (int c = 1; c <= 4; ++c) {
+    const QString& text = Module1.PalettenWerte[t][p][c];
+    if (!IstFarbtext(text)) return Originalfarben;
+    farben[c - 1] = TripelZuFarbe(Farbauswerten(text, QString()));
+  }
   return farben;
 }
 
 void Frm_Optionen::Zuweisen() {
-  Frm_Bearbeiten &ansicht = Frm_Bearbeiten::Instanz();
+  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   if (ansicht.AnzahlTiles() < 1) return;
   if (Module1.TilesetGeladen == 1) {
     for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) {

@@ -36,11 +36,11 @@ QByteArray Frm_PalettenZu::RausLesen() {
 }
 
 void Frm_PalettenZu::Cmd_Speichern_Click() {
+  const bool seitenDatei = HauptOriginalModus();
+  if (!seitenDatei && KeinRomOffen()) return;
   if (Module1.ZuordnungOrt.isEmpty()) return;
   QString ziffern;
   for (int i = 1; i <= Zuordnung::Tiles; ++i) ziffern += m_pal[i]->text();
-  const bool seitenDatei = HauptOriginalModus();
-  if (!seitenDatei && KeinRomOffen()) return;
   Schreibvorgang w(seitenDatei ? TilesetsGb() : Module1.RomDatei, !seitenDatei);
   w.Schreiben(HexZuZahl(Module1.ZuordnungOrt), Zuordnung::Feld(ziffern));
   if (!w.Ausfuehren()) return;

@@ -105,6 +105,9 @@ class TestBild : public QObject {
         QCOMPARE(b.List->count(), 1);
         QVERIFY(b.Cmd_Einfügen->isEnabled() && !b.Cmd_OK->isEnabled());
       }
+      // Another picture starts without assignments.
+      b.BildLaden(pfad);
+      QVERIFY(!b.Cmd_Einfügen->isEnabled() && !b.Cmd_Löschen->isEnabled());
     }
   }
 

@@ -180,6 +180,9 @@ class TestEinfuegen : public QObject {
     Testumgebung u;
     frm_Angaben& f = u.fenster();
     f.Chk_Geheim->setChecked(true);
+    f.Cmd_Pointeränd_Click();  // no tileset chosen yet
+    QVERIFY2(u.Texte().startsWith(QLatin1String("Achtung: Solange")), qPrintable(u.Texte()));
+    u.meldungen.clear();
     Waehlen(f, 2);
     f.Cmd_Einfügen_Click();
     QVERIFY2(u.Texte().contains(QLatin1String("2.Tileset wurde erfolgreich")), qPrintable(u.Texte()));

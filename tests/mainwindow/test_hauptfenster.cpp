@@ -4,6 +4,7 @@
 
 #include "Dateizugriff.h"
 #include "Frm_Bearbeiten.h"
+#include "Frm_Optionen.h"
 #include "Module1.h"
 #include "Testumgebung.h"
 #include "Tilesetblock.h"
@@ -161,6 +162,42 @@ class TestHauptfenster : public QObject {
     QVERIFY(!f.Chk_Ersetzen->isEnabled() && !f.Chk_Löschen->isEnabled());
     for (QCheckBox* c : {f.Chk_Original, f.Chk_Geheim}) c->setChecked(false);
     QVERIFY(f.Chk_Ersetzen->isEnabled() && f.Chk_Löschen->isEnabled());
+    // While one of them is on, the label shows no pointer.
+    for (QCheckBox* c : {f.Chk_Geheim, f.Chk_Original}) c->setChecked(true);
+    f.Chk_Geheim->setChecked(false);
+    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("Pointer"));
+  }
+
+  // Without a ROM, the tileset stays choosable while either side-file mode is
+  // on, and leaving the last one leaves nothing to load or write, whatever
+  // changes later.
+  void quellSchalterOhneRom() {
+    Testumgebung u;
+    frm_Angaben& f = u.fenster();
+    f.Chk_Geheim->setChecked(true);
+    Waehlen(f, 3);
+    // Tiles whose palettes were never read show the fixed colours, not black.
+    QCOMPARE(Frm_Bearbeiten::Instanz().Fläche(1).FarbenRückgabe(),
+             QStringLiteral("00000000066074601672454016777180"));
+    for (QCheckBox* c : {f.Chk_Original, f.Chk_Geheim}) {
+      c->setChecked(!c->isChecked());  // the other mode stays on
+      QVERIFY(f.Auswahl->isEnabled() && f.Cmd_Einfügen->isEnabled());
+      QVERIFY(Frm_Bearbeiten::Instanz().isVisible());
+    }
+    f.Chk_Geheim->setChecked(true);
+    f.Chk_Original->setChecked(false);
+    QVERIFY(f.Auswahl->isEnabled() && f.Cmd_Einfügen->isEnabled());
+    QCOMPARE(Tile(96), KachelText(u.plan.tilesets[3].kacheln, 96));
+    f.Chk_Geheim->setChecked(false);
+    QVERIFY(!f.Auswahl->isEnabled() && !f.Cmd_Einfügen->isEnabled() && !f.Cmd_Pointeränd->isEnabled());
+    QVERIFY(!Frm_Bearbeiten::Instanz().isVisible());
+    const QString zeiger = f.Lbl_Pointer->text();
+    Frm_Optionen& o = Frm_Optionen::Instanz();
+    o.Zeit->setCurrentIndex(2);
+    emit o.Zeit->activated(2);
+    QVERIFY(!Frm_Bearbeiten::Instanz().isVisible() && !f.Cmd_Einfügen->isEnabled());
+    QCOMPARE(f.Lbl_Pointer->text(), zeiger);
+    QVERIFY(u.meldungen.empty());
   }
 
   void fehlendeSeitendateien() {

@@ -128,20 +128,25 @@ class TestPalettenZu : public QObject {
     QVERIFY(u.fenster().Cmd_OrgPalEinf->isEnabled() && u.fenster().Cmd_OriginalTilePal->isEnabled());
   }
 
-  // Original-data mode left without a ROM: a save has nowhere to go and says so.
+  // Without a ROM an assignment lives in the ROM in every mode but original
+  // data: a save has nowhere to go and says so, and no restore is offered.
   void speichernOhneRom() {
-    Testumgebung u;
-    u.fenster().Chk_Original->setChecked(true);
-    u.fenster().Auswahl->setCurrentIndex(3);
-    u.fenster().Auswahl_Click();
-    Frm_PalettenZu& f = Frm_PalettenZu::Instanz();
-    u.fenster().Chk_Original->setChecked(false);
-    const QByteArray gb = u.Lies(QStringLiteral("Tilesets.gb"));
-    u.meldungen.clear();
-    f.Cmd_Speichern_Click();
-    QCOMPARE(u.Texte(),
-             QStringLiteral("Fehler: Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."));
-    QCOMPARE(u.Lies(QStringLiteral("Tilesets.gb")), gb);
+    const QString keinRom =
+        QStringLiteral("Fehler: Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen.");
+    for (bool original : {true, false}) {
+      Testumgebung u;
+      (original ? u.fenster().Chk_Original : u.fenster().Chk_Geheim)->setChecked(true);
+      u.fenster().Auswahl->setCurrentIndex(3);
+      u.fenster().Auswahl_Click();
+      Frm_PalettenZu& f = Frm_PalettenZu::Instanz();
+      QVERIFY(!u.fenster().Cmd_OrgPalEinf->isEnabled());
+      u.fenster().Chk_Original->setChecked(false);
+      const QByteArray gb = u.Lies(QStringLiteral("Tilesets.gb"));
+      u.meldungen.clear();
+      f.Cmd_Speichern_Click();
+      QCOMPARE(u.Texte(), keinRom);
+      QCOMPARE(u.Lies(QStringLiteral("Tilesets.gb")), gb);
+    }
   }
 
   void ladenUndEntladen() {
