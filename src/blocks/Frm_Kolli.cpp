@@ -14,6 +14,20 @@ namespace {
 constexpr int Seite = Blockdaten::KachelSeite;
 constexpr int BildLinks = 68, BildOben = 40;
 constexpr int Fuge = 2;  // keeps the quadrants apart on the screen
+
+// The fixed window was laid out for a small system font. With a larger one
+// the description's last lines would be cut off, so its font shrinks until
+// the whole text fits.
+void Einpassen(QLabel& label) {
+  QFont schrift = label.font();
+  const QRect rahmen(0, 0, label.width(), QWIDGETSIZE_MAX);
+  for (int px = QFontInfo(schrift).pixelSize(); px > 6; --px) {
+    schrift.setPixelSize(px);
+    if (QFontMetrics(schrift).boundingRect(rahmen, Qt::TextWordWrap, label.text()).height() <= label.height())
+      break;
+  }
+  label.setFont(schrift);
+}
 }  // namespace
 
 Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
@@ -58,6 +72,7 @@ void Frm_Kolli::Aufbauen() {
   Beschreibung->setWordWrap(true);
   Beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Beschreibung->setGeometry(208, 0, 254, 322);
+  Einpassen(*Beschreibung);
 }
 
 void Frm_Kolli::WerteAufbauen(int q, int x, int y) {

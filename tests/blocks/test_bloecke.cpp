@@ -180,6 +180,19 @@ class TestBloecke : public QObject {
     QCOMPARE(Module1.AktuellerBlock, Blockdaten::AusBytes(nachher.mid(ort, 16)));
   }
 
+  // Under a large desktop font the description still fits its fixed place.
+  void beschreibungPasstBeiGrosserSchrift() {
+    const QFont vorher = QApplication::font();
+    QFont gross = vorher;
+    gross.setPixelSize(20);
+    QApplication::setFont(gross);
+    Testumgebung u;
+    const QLabel* b = Kolli().Beschreibung;
+    const QRect rahmen(0, 0, b->width(), QWIDGETSIZE_MAX);
+    QVERIFY(b->fontMetrics().boundingRect(rahmen, Qt::TextWordWrap, b->text()).height() <= b->height());
+    QApplication::setFont(vorher);
+  }
+
   void kollisionsWerteInBeidenListen() {
     Rombau::Plan plan = Testdaten::Plan();
     plan.tilesets[1].kollisionen.replace(0, 4, QByteArray::fromHex("07070000"));
