@@ -67,4 +67,5 @@ class Frm_einfügenals : public QWidget, public Einzeln<Frm_einfügenals> {
   bool PasstInZiel(qint64 v);
   void AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger, bool ersetzen);
   QString& Zeigersatz(int n);
+  QString VorigerZeiger(int n);
 };

@@ -111,7 +111,7 @@ bool Frm_einfügenals::PasstInZiel(qint64 v) {
 }
 
 void Frm_einfügenals::AltesLoeschen(Schreibvorgang& w, int n, const QString& zeiger, bool ersetzen) {
-  const QString alt = Zeigersatz(n);
+  const QString alt = VorigerZeiger(n);
   if (alt.isEmpty() || alt == zeiger || !Chk_Löschen->isChecked()) return;
   // Only the tileset's own previous copy goes: a stored tileset block that no
   // pointer leads to once the write is done (its own one stays when it is
@@ -120,6 +120,15 @@ void Frm_einfügenals::AltesLoeschen(Schreibvorgang& w, int n, const QString& ze
   const qint64 ort = HexZuZahl(PointerZuOffset(alt, 0, 0));
   if (!inhalt || !Kopftabelle::LoeschHindernis(*inhalt, ort, ersetzen ? n : 0).isEmpty()) return;
   w.Nullen(ort, Tilesetblock::Laenge);
+}
+
+// In this file a moved tileset the main window has not shown since the ROM
+// was opened has no record; its previous copy is where its pointer leads now.
+QString Frm_einfügenals::VorigerZeiger(int n) {
+  const QString& satz = Zeigersatz(n);
+  if (!satz.isEmpty() || Opt_Andere->isChecked()) return satz;
+  const QString jetzt = Kopftabelle::ZeigerLesen(Module1.ZielDatei, n);
+  return jetzt == Module1.OrgPointer[n] ? QString() : jetzt;
 }
 
 QString& Frm_einfügenals::Zeigersatz(int n) {

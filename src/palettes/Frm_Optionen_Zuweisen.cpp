@@ -28,7 +28,7 @@ std::array<std::uint32_t, 4> Frm_Optionen::TileFarben(int i) const {
   std::array<std::uint32_t, 4> farben{};
   for (int c = 1; c <= 4; ++c) {
     const QString& text = Module1.PalettenWerte[t][p][c];
-    if (!IstFarbtext(text)) return Originalfarben;
+    if (text.isEmpty()) return Originalfarben;
     farben[c - 1] = TripelZuFarbe(Farbauswerten(text, QString()));
   }
   return farben;

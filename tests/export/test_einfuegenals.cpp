@@ -173,7 +173,9 @@ class TestEinfuegenals : public QObject {
       QVERIFY(u.Texte().contains(QString::fromLatin1(o)));
       QCOMPARE(Titel(u), QStringLiteral("Fehler"));
     }
-    // An empty box means offset 0, and the free test looks there (the ROM's header), not elsewhere.
+    // An empty box means offset 0, and the free test looks there (the ROM's
+    // header), not at the main window's last offset.
+    Module1.ZielOffset = QStringLiteral("1C4000");
     Einfuegen(f, 3, QString());
     QCOMPARE(Titel(u), QStringLiteral("Achtung"));
     // Too near the end of the ROM: refused before the free test asks.
@@ -243,6 +245,20 @@ class TestEinfuegenals : public QObject {
     QCOMPARE(rom.mid(0x1C4000, 1542), QByteArray(1542, '\0'));
     QCOMPARE(rom.mid(Testdaten::VerschobenOrt2, 1542), alt);
     QCOMPARE(rom.mid(Kopf + 30, 3), Rombau::Zeiger(u.plan.tilesets[2].originalOrt));
+  }
+
+  // A moved tileset the main window has not shown: its copy is found through
+  // its pointer and erased.
+  void alteKopieOhneAnsichtImHauptfenster() {
+    Testumgebung u;
+    Frm_einfügenals& f = Oeffnen(u);
+    QVERIFY(Module1.NeuPointer[5].isEmpty());
+    const QByteArray block = Malen(5);
+    Einfuegen(f, 5, QStringLiteral("1C2000"));
+    const QByteArray rom = u.Lies(Rom);
+    QCOMPARE(rom.mid(0x1C2000, 1542), block);
+    QCOMPARE(rom.mid(Testdaten::VerschobenOrt5, 1542), QByteArray(1542, '\0'));
+    QCOMPARE(rom.mid(Kopf + 75, 3), Rombau::Zeiger(0x1C2000));
   }
 
   // Opening another ROM in the main window while this window is open.
