@@ -195,6 +195,7 @@ class TestHauptfenster : public QObject {
     Frm_Optionen& o = Frm_Optionen::Instanz();
     o.Zeit->setCurrentIndex(2);
     emit o.Zeit->activated(2);
+    o.Chk_Raster->click();
     QVERIFY(!Frm_Bearbeiten::Instanz().isVisible() && !f.Cmd_Einfügen->isEnabled());
     QCOMPARE(f.Lbl_Pointer->text(), zeiger);
     QVERIFY(u.meldungen.empty());
