@@ -16,6 +16,7 @@
 #include "Meldung.h"
 #include "MeldungsBox.h"
 #include "Module1.h"
+#include "Radfilter.h"
 #include "Tilesetblock.h"
 #include "Zahlen.h"
 
@@ -46,6 +47,7 @@ QPixmap Banner() {
 
 frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
   MeldungsBoxenEinrichten();
+  QCoreApplication::instance()->installEventFilter(new Radfilter(this));
   Aufbauen();
   MenüsAufbauen();
   HauptfensterAnbieten();

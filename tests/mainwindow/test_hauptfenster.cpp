@@ -126,6 +126,26 @@ class TestHauptfenster : public QObject {
     QCOMPARE(feld->text(), QString());
   }
 
+  // The wheel turns only the list that has the focus, not one the pointer
+  // passes over while scrolling.
+  void radNurMitFokus() {
+    Testumgebung u;
+    frm_Angaben& f = u.fenster();
+    f.RomÖffnen(u.rom());
+    auto drehen = [&f] {
+      QWheelEvent rad(QPointF(5, 5), f.Auswahl->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(f.Auswahl, &rad);
+    };
+    drehen();
+    QCOMPARE(f.Auswahl->currentIndex(), 0);
+    QApplication::setActiveWindow(&f);
+    f.Auswahl->setFocus();
+    QTRY_VERIFY(f.Auswahl->hasFocus());
+    drehen();
+    QCOMPARE(f.Auswahl->currentIndex(), 1);
+  }
+
   void quellSchalter() {
     Testumgebung u;
     frm_Angaben& f = u.fenster();
