@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "Kopftabelle.h"
 #include "Zahlen.h"
 
 namespace Blockdaten {
 
-qint64 ZeigerOrt(int tileset) { return ZeigerBasis + 15 * tileset; }
+qint64 ZeigerOrt(int tileset) { return ZeigerBasis + Kopftabelle::Satz * tileset; }
 
 QString ZeigerText(const QByteArray& bytes) { return QString::fromLatin1(bytes.left(3).toHex().toUpper()); }
 

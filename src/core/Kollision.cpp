@@ -1,11 +1,12 @@
 #include "Kollision.h"
 
 #include "Blockdaten.h"
+#include "Kopftabelle.h"
 #include "Zahlen.h"
 
 namespace Kollision {
 
-qint64 ZeigerOrt(int tileset) { return ZeigerBasis + 15 * tileset; }
+qint64 ZeigerOrt(int tileset) { return ZeigerBasis + Kopftabelle::Satz * tileset; }
 
 qint64 SatzOffset(qint64 tabelle, int block) { return tabelle + SatzLaenge * block; }
 

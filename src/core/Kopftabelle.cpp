@@ -2,6 +2,7 @@
 
 #include "Dateizugriff.h"
 #include "Meldung.h"
+#include "Module1.h"
 #include "Tilesetblock.h"
 #include "Zahlen.h"
 
@@ -9,7 +10,6 @@ namespace Kopftabelle {
 
 namespace {
 constexpr qint64 Anfang = 0x156D3;
-constexpr int Satz = 15;
 
 quint8 Byte(const QByteArray& rom, qint64 i) { return i < rom.size() ? static_cast<quint8>(rom.at(i)) : 0; }
 
@@ -24,6 +24,12 @@ qint64 ZeigerOrt(int n) { return Anfang + Satz * n; }
 
 QString ZeigerLesen(const QString& datei, int n) {
   return QString::fromLatin1(Dateizugriff::Lesen(datei, ZeigerOrt(n), 3).toHex().toUpper());
+}
+
+QString VerschobenerZeiger(int n) {
+  if (!Module1.NeuPointer[n].isEmpty()) return Module1.NeuPointer[n];
+  const QString jetzt = ZeigerLesen(Module1.RomDatei, n);
+  return jetzt == Module1.OrgPointer[n] ? QString() : jetzt;
 }
 
 QByteArray ZeigerBytes(const QString& text) {

@@ -122,13 +122,8 @@ void Frm_einfügenals::AltesLoeschen(Schreibvorgang& w, int n, const QString& ze
   w.Nullen(ort, Tilesetblock::Laenge);
 }
 
-// In this file a moved tileset the main window has not shown since the ROM
-// was opened has no record; its previous copy is where its pointer leads now.
 QString Frm_einfügenals::VorigerZeiger(int n) {
-  const QString& satz = Zeigersatz(n);
-  if (!satz.isEmpty() || Opt_Andere->isChecked()) return satz;
-  const QString jetzt = Kopftabelle::ZeigerLesen(Module1.ZielDatei, n);
-  return jetzt == Module1.OrgPointer[n] ? QString() : jetzt;
+  return Opt_Andere->isChecked() ? AnderePointer[n] : Kopftabelle::VerschobenerZeiger(n);
 }
 
 QString& Frm_einfügenals::Zeigersatz(int n) {

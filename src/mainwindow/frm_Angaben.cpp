@@ -21,8 +21,6 @@
 #include "Zahlen.h"
 
 namespace {
-constexpr int Satz = 15;  // one record of the header table
-
 QString TilesetsGb() { return Module1.ProgOrdner + QStringLiteral("Tilesets.gb"); }
 
 QPixmap Banner() {
@@ -247,7 +245,8 @@ void frm_Angaben::Auswahl_Click() {
       Module1.QuellOffset = Hex((n - 1) * Tilesetblock::SatzLaenge);
     }
   }
-  if (!Chk_Original->isChecked()) Module1.ZuordnungZeiger = Hex(HexZuZahl(Module1.ZuordnungBasis) + Satz * n);
+  if (!Chk_Original->isChecked())
+    Module1.ZuordnungZeiger = Hex(HexZuZahl(Module1.ZuordnungBasis) + Kopftabelle::Satz * n);
   PalettenZuBeiAuswahl();
   Module1.TilesetGeladen = 1;
   Cmd_Optionen->setEnabled(true);
@@ -329,14 +328,16 @@ void frm_Angaben::Chk_Original_Click() {
 }
 
 void frm_Angaben::Chk_Geheim_Click() {
-  if (!Module1.RomDatei.isEmpty())
-    Auswahl_Click();
-  else
-    Auswahl->setEnabled(TilesetQuelleGeheim());
+  const bool ohneRom = Module1.RomDatei.isEmpty();
+  if (!ohneRom) Auswahl_Click();
   RomSchalterSetzen();
   Cmd_Pointeränd->setEnabled(true);
   ZeigerTextSetzen();
-  if (Module1.RomDatei.isEmpty() && !TilesetQuelleGeheim()) OhneQuelle();
+  if (!ohneRom) return;
+  if (TilesetQuelleGeheim())
+    Auswahl->setEnabled(true);
+  else
+    OhneQuelle();
 }
 
 // Without a ROM only the side-file modes have anything to load. Leaving the

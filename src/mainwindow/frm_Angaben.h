@@ -21,9 +21,8 @@ class frm_Angaben : public QMainWindow {
   void RomÖffnen(const QString& Pfad);
   void Auswahl_Click();
   void Laden();
-  // Where the moved copy of tileset n lies: where its pointer record leads,
-  // which the insert-as window keeps in step with what it writes into this
-  // ROM; the offset the view was loaded from may be older than that.
+  // The offset of tileset n's moved copy (Kopftabelle::VerschobenerZeiger):
+  // the offset the view was loaded from may be older than that.
   static QString AlteKopie(int n);
 
   // Controls

@@ -74,10 +74,7 @@ void frm_Angaben::Cmd_AltPointer_Click() {
   Auswahl_Click();
 }
 
-QString frm_Angaben::AlteKopie(int n) {
-  const QString& zeiger = Module1.NeuPointer[n];
-  return zeiger.isEmpty() ? Module1.QuellOffset : PointerZuOffset(zeiger, 0, 0);
-}
+QString frm_Angaben::AlteKopie(int n) { return PointerZuOffset(Kopftabelle::VerschobenerZeiger(n), 0, 0); }
 
 void frm_Angaben::Cmd_PointeruLöschen_Click() {
   const int n = PointerTileset(*this);

@@ -1,5 +1,6 @@
 #include "Dateizugriff.h"
 #include "Frm_PalettenZu.h"
+#include "Kopftabelle.h"
 #include "Meldung.h"
 #include "Module1.h"
 #include "Zahlen.h"
@@ -57,7 +58,7 @@ void Frm_PalettenZu::OriginalEinf() {
   const QByteArray feld = RausLesen();
   Module1.ZuordnungBasis = Hex(Zuordnung::RomBasis);
   m_wiederherstellen = 0;
-  Module1.ZuordnungZeiger = Hex(Zuordnung::RomBasis + 15 * (k + 1));
+  Module1.ZuordnungZeiger = Hex(Zuordnung::RomBasis + Kopftabelle::Satz * (k + 1));
   Module1.ZuordnungOrt = RomFeldOrt();
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.ZuordnungOrt), feld);
