@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+#include "Testumgebung.h"
+
+class Fläche;
+class frm_Angaben;
+
+// The steps and checks the window tests share: one way to open the test ROM,
+// choose a tileset, read the view and compare files.
+namespace Welt {
+
+// The display colours the options promise, pinned here rather than taken
+// from the code they check.
+constexpr std::array<std::uint32_t, 4> Festfarben = {0u, 6607460u, 16724540u, 16777180u};
+constexpr std::array<std::uint32_t, 4> Grau = {16777215u, 12632256u, 8421504u, 0u};
+
+// Zeros in the test ROM, far from every stored copy.
+constexpr qint64 Frei = 0x1C4000;
+
+Fläche& Tile(int i);
+// The colour-number texts of the 96 tiles in the view.
+QStringList Ansicht();
+// The colour-number texts of the 96 tiles of a stored tileset block.
+QStringList Gelesen(const QByteArray& block);
+// Paints tiles 1, 64 and 96 so that the view differs from every stored copy.
+void Bemalen();
+
+void Waehlen(frm_Angaben& f, int n);
+// The main window over the opened test ROM with tileset n chosen.
+frm_Angaben& Offen(Testumgebung& u, int n = 1);
+
+QByteArray Rom(const Testumgebung& u);
+// Some message said "erfolgreich".
+bool HatErfolg(const Testumgebung& u);
+
+// Byte ranges (offset, length).
+using Bereiche = QList<QPair<qint64, qint64>>;
+// "" when `nachher` has the length of `vorher` and differs from it only
+// inside `erlaubt`; otherwise the first offset that breaks that.
+QString NurGeaendert(const QByteArray& vorher, const QByteArray& nachher, const Bereiche& erlaubt);
+
+}  // namespace Welt
