@@ -25,7 +25,6 @@ const Ziel Ziele[] = {
     {"2 Tileset choice, whole + repaint", "Tilesetwahl", "Tilesetblock_Lesen", "read+decode", 5.0, -1},
     {"3 Zuteilen + Zuruekgeben, 96 tiles", "Zuteilen_Zurueckgeben", "Kachel_Codecs", "codecs only", 0.2, -1},
     {"4 Paint stroke, 200 events/16 tiles", "Malstrich", "Malstrich_Nackt", "bare widget", 20.0, -1},
-    {"5 Start-up until idle", "Start_Hauptfenster", "Start_Leerfenster", "bare QMainWnd", -1, 1.5},
     {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
 };
 
@@ -84,7 +83,25 @@ std::string MiB(double wert) {
 }
 }  // namespace
 
-int TabelleDrucken(const Medianbericht& bericht, const Speicherwerte& speicher) {
+// Goal 5 from separate processes on an X server, not from the benchmark run.
+bool StartZeile(const Startwerte& start) {
+  const double faktor = start.programm > 0 && start.leer > 0 ? start.programm / start.leer : -1;
+  const bool erfuellt = faktor > 0 && faktor <= 1.15;
+  Zeile("5 Start-up until window mapped (X)", Ms(start.programm), Ms(start.leer) + " (bare Qt prog)", faktor,
+        "<= 1.15x baseline", erfuellt);
+  return erfuellt;
+}
+
+void StartInformation(const Medianbericht& bericht, const Startwerte& start) {
+  std::printf("\nStart-up (process start until mapped, Xvfb, medians of 15 alternating runs):\n");
+  std::printf("  main window: %s, tileset view with the demo ROM: %s, bare program: %s\n",
+              Ms(start.programm).c_str(), Ms(start.ansicht).c_str(), Ms(start.leer).c_str());
+  std::printf("  in process, building and showing until idle (no goal): %s, bare main window %s\n",
+              Ms(bericht.Median("Start_Hauptfenster")).c_str(),
+              Ms(bericht.Median("Start_Leerfenster")).c_str());
+}
+
+int TabelleDrucken(const Medianbericht& bericht, const Speicherwerte& speicher, const Startwerte& start) {
   std::printf("Machine: %s\n", Maschine().c_str());
   std::printf("Medians of 9 repetitions (wall time), baselines measured in the same run.\n\n");
   std::printf("%-37s %12s  %-26s %8s  %-17s %s\n", "operation", "median", "baseline", "ratio", "goal",
@@ -94,6 +111,8 @@ int TabelleDrucken(const Medianbericht& bericht, const Speicherwerte& speicher) 
     erfuellt += ZielZeile(bericht, z) ? 1 : 0;
     ++alle;
   }
+  erfuellt += StartZeile(start) ? 1 : 0;
+  ++alle;
   const double faktor = speicher.leerSpitze > 0 && speicher.programmSpitze > 0
                             ? speicher.programmSpitze / speicher.leerSpitze
                             : -1;
@@ -107,6 +126,7 @@ int TabelleDrucken(const Medianbericht& bericht, const Speicherwerte& speicher) 
               MiB(speicher.programmJetzt).c_str());
   std::printf("  bare Qt widgets program:    %s / %s\n", MiB(speicher.leerSpitze).c_str(),
               MiB(speicher.leerJetzt).c_str());
+  StartInformation(bericht, start);
   std::printf("%d of %d goals met\n", erfuellt, alle);
   return alle - erfuellt;
 }
