@@ -42,6 +42,7 @@ void Bellen(int) {
   static const char text[] = "\nDieser Fall hängt: ";
   (void)!::write(2, text, sizeof text - 1);
   (void)!::write(2, g_fall, std::strlen(g_fall));
+  (void)!::write(2, "\n", 1);
   std::abort();
 }
 
@@ -184,8 +185,9 @@ Faelle Pointer() {
   Abgeschnitten(faelle, ini, ganz, QStringLiteral("fehl_originalpointer_kurz.tsv"), 28, 19, {0, 3, 6, 18},
                 true);
   std::mt19937 gen(0x5E17E);
-  static const QByteArray zeichen =
-      QByteArrayLiteral("GZgz-+ x.\t\r\n\x01\x7F\xC3\xA4\xFF" "0123456789ABCDEFabcdef");
+  static const QByteArray zeichen = QByteArrayLiteral(
+      "GZgz-+ x.\t\r\n\x01\x7F\xC3\xA4\xFF"
+      "0123456789ABCDEFabcdef");
   for (int fall = 0; fall < 120; ++fall) {
     QByteArray inhalt = ganz;
     for (int n = 1 + Bis(gen, 28); n > 0; --n)
@@ -221,11 +223,12 @@ QByteArray Zeiger(std::mt19937& gen) {
 // 200 ROMs with 1..28 header records damaged in one of `felder`; every fourth
 // also has a palette table and water animation of noise.
 Faelle Kopftabellen(std::uint32_t saat, const QList<qint64>& felder, const QString& gruppe) {
+  const QByteArray ganz = Rombau::Rom(Testdaten::Plan());
   Faelle faelle;
   for (int fall = 0; fall < 200; ++fall)
     faelle.push_back({QStringLiteral("Kopftabelle %1").arg(fall), gruppe, [=](Testumgebung& u) {
                         std::mt19937 gen(saat + fall);
-                        QByteArray rom = Rombau::Rom(u.plan);
+                        QByteArray rom = ganz;
                         auto rauschen = [&](qint64 ort, qint64 n) {
                           for (qint64 i = 0; i < n; ++i) rom[ort + i] = static_cast<char>(gen());
                         };
@@ -341,21 +344,19 @@ Faelle Bilder() {
 }
 
 Faelle FaelleDer(Fehlfamilie familie) {
-  switch (familie) {
-    case Fehlfamilie::Optionen:
-      return Optionen();
-    case Fehlfamilie::Pointer:
-      return Pointer();
-    case Fehlfamilie::RomGrafik:
-      return Kopftabellen(0x7E55A8, {Grafik, Rauschen}, QStringLiteral("fehlrom_grafik.tsv"));
-    case Fehlfamilie::RomTabellen:
-      return Kopftabellen(0x7AB3, {Bloecke, Kollisionen, Zuordnung2}, QStringLiteral("fehlrom_tabellen.tsv"));
-    case Fehlfamilie::Seitendateien:
-      return Seitendateien();
-    case Fehlfamilie::Bilder:
-      return Bilder();
-  }
-  return {};
+  const std::function<Faelle()> familien[] = {
+      Optionen,
+      Pointer,
+      [] {
+        return Kopftabellen(0x7E55A8, {Grafik, Rauschen}, QStringLiteral("fehlrom_grafik.tsv"));
+      },
+      [] {
+        return Kopftabellen(0x7AB3, {Bloecke, Kollisionen, Zuordnung2},
+                            QStringLiteral("fehlrom_tabellen.tsv"));
+      },
+      Seitendateien,
+      Bilder};
+  return familien[static_cast<int>(familie)]();
 }
 }  // namespace
 
