@@ -1,18 +1,5 @@
-#include <QtTest>
+#include "Fehleingaben.h"
 
-#include "Fehlfaelle.h"
+// ROM header tables damaged in the block, collision and palette-assignment pointers.
 
-// ROMs whose header table is damaged in the block table, collision table and palette-assignment pointers.
-// Every read path runs over each; nothing may crash, hang, or write.
-class TestFehlromTabellen : public QObject {
-  Q_OBJECT
- private slots:
-  void zufaelligeKopftabellen() {
-    KaputteRomsLesen(0x7AB3,
-                     {Kaputtrom::Feld::Bloecke, Kaputtrom::Feld::Kollisionen, Kaputtrom::Feld::Zuordnung},
-                     QStringLiteral("fehlrom_tabellen.tsv"));
-  }
-};
-
-QTEST_MAIN(TestFehlromTabellen)
-#include "test_fehlrom_tabellen.moc"
+int main(int argc, char** argv) { return FehleingabenPruefen(Fehlfamilie::RomTabellen, argc, argv); }

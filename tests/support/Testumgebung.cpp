@@ -29,7 +29,8 @@ Testumgebung::Testumgebung(const Rombau::Plan& p, bool mitFenster) : plan(p) {
   Module1Zuruecksetzen();
   Dateizugriff::Vergessen();
   Schreibfehler::NachSchritt(0);
-  Rombau::Schreiben(plan, m_ordner.path(), QStringLiteral("test.gb"));
+  if (!m_ordner.isValid() || !Rombau::Schreiben(plan, m_ordner.path(), QStringLiteral("test.gb")))
+    qFatal("Die Testdaten konnten nicht geschrieben werden: %s", qPrintable(m_ordner.path()));
   MeldungsBoxBeantworter([this](QMessageBox& box) {
     meldungen.push_back({box.windowTitle(), box.text()});
     return box.standardButtons() & QMessageBox::Yes ? antwort : QMessageBox::Ok;
@@ -59,9 +60,11 @@ QByteArray Testumgebung::Lies(const QString& name) const {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A test whose data did not reach the disk would check the wrong thing.
 void Testumgebung::Schreib(const QString& name, const QByteArray& bytes) const {
   QFile f(Pfad(name));
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
+    qFatal("%s nicht geschrieben: %s", qPrintable(name), qPrintable(f.errorString()));
 }
 
 QString Testumgebung::Texte() const {

@@ -33,6 +33,7 @@ class Testumgebung {
   QString Pfad(const QString& name) const;
   QString rom() const { return Pfad(QStringLiteral("test.gb")); }
   QByteArray Lies(const QString& name) const;
+  // Ends the test program with the reason when the bytes cannot be written.
   void Schreib(const QString& name, const QByteArray& bytes) const;
   frm_Angaben& fenster() { return *m_fenster; }
   void FensterNeu();
