@@ -140,6 +140,7 @@ Fall Schreibt(const Schritt& v, const Schritt& b, qint64 bleibt, qint64 geloesch
 std::map<QString, Fall> Faelle() {
   const Rombau::Plan plan = Testdaten::Plan();
   const qint64 frei = Welt::Frei;
+  const QString satz2 = Hex(Tilesetblock::SatzLaenge), satz5 = Hex(4 * Tilesetblock::SatzLaenge);
   const QStringList grenzen = {QStringLiteral("1BB900"), QStringLiteral("1BC000")};
   // The test ROM's only zero run below the search's wrap limit, filled.
   const Schritt ohneFreienBereich =
@@ -182,9 +183,9 @@ std::map<QString, Fall> Faelle() {
       // The moved tilesets of the previous ROM are not this one's.
       {"Einfügen: nach Romwechsel", Ablehnung(romGewechselt, Einfuegen, "Achtung")},
       // Only the tileset's own record of Tilesets.gb takes its block.
-      {"Tilesets.gb: Rom-Offset", Ablehnung(Seitendatei(5, Frei), Einfuegen, "Fehler", {"1C00", Frei})},
-      {"Tilesets.gb: fremder Satz", Ablehnung(Seitendatei(5, "700"), Einfuegen, "Fehler", {"1C00", "700"})},
-      {"Suchen: kein freier Bereich", Ablehnung(ohneFreienBereich, Suchen, "Tessaron", {"1542"})},
+      {"Tilesets.gb: Rom-Offset", Ablehnung(Seitendatei(5, Frei), Einfuegen, "Fehler", {satz5, Frei})},
+      {"Tilesets.gb: fremder Satz", Ablehnung(Seitendatei(5, satz2), Einfuegen, "Fehler", {satz5, satz2})},
+      {"Suchen: kein freier Bereich", Ablehnung(ohneFreienBereich, Suchen, "Tessaron", {QString::number(L)})},
       {"Pointer ändern: Tilesets.gb", Ablehnung(Seitendatei(6, Frei), PointerAendern, "Achtung")},
       {"Pointer ändern: ohne Rom", Ablehnung(OhneRom(6), PointerAendern, "Fehler", {"Rom"})},
       {"Pointer ändern: derselbe Offset", Ablehnung(Haupt(6), PointerAendern, "Achtung")},
@@ -204,7 +205,7 @@ std::map<QString, Fall> Faelle() {
       // Empty means offset 0: the free test looks at the ROM's header.
       {"Als: leer", Ablehnung(Als(3, ""), AlsEinfuegen, "Achtung")},
       {"Als: keine Hexzahl", Ablehnung(Als(3, "1G0000"), AlsEinfuegen, "Fehler", {"1G0000"})},
-      {"Als: am Ende", Ablehnung(Als(3, "1FFC00"), AlsEinfuegen, "Fehler", {"1FFC00", "1542"})},
+      {"Als: am Ende", Ablehnung(Als(3, "1FFC00"), AlsEinfuegen, "Fehler", {"1FFC00", QString::number(L)})},
       {"Als: Originalort", Ablehnung(Als(3, Hex(plan.tilesets[3].originalOrt)), AlsEinfuegen, "Tessaron")},
       {"Als: andere zu kurz", Ablehnung(Folge({Als(3, Frei), klein}), kleinAlsAndere, "Tessaron")},
       // Past 4 MiB an offset has no 3-byte pointer.
