@@ -3,19 +3,22 @@
 
 #include "Freisuche.h"
 #include "Rombau.h"
+#include "Tilesetblock.h"
 
 namespace {
-constexpr qint64 Block = 1542;
+constexpr qint64 B = Tilesetblock::Laenge;
+constexpr qint64 Grenze = Freisuche::Wendegrenze, Gesperrt = Freisuche::Gesperrt;
+using Laeufe = QList<QPair<qint64, qint64>>;  // zero runs (start, length)
 
-// A 2 MiB ROM without a single zero byte.
-QByteArray Voll() { return QByteArray(Rombau::RomLaenge, '\x5A'); }
-
-void Nullen(QByteArray& rom, qint64 ab, qint64 anzahl) {
-  for (qint64 i = ab; i < ab + anzahl; ++i) rom[i] = 0;
+// A 2 MiB ROM without a zero byte outside the given runs.
+QByteArray Rom(const Laeufe& laeufe) {
+  QByteArray rom(Rombau::RomLaenge, '\x5A');
+  for (const auto& [ab, anzahl] : laeufe) rom.replace(ab, anzahl, QByteArray(anzahl, '\0'));
+  return rom;
 }
 
-// The search as it is defined, one byte at a time, for one find; nullopt when
-// it runs longer than `grenze` bytes (the definition itself never ends).
+// The search as it is defined, one byte at a time; nullopt when it runs
+// longer than `grenze` bytes (the definition itself never ends).
 std::optional<qint64> Wortgetreu(const QByteArray& rom, qint64 pos, qint64 grenze) {
   auto byte = [&](qint64 i) { return i < rom.size() ? rom[i] : '\0'; };
   for (qint64 gelesen = 0; gelesen < grenze;) {
@@ -23,7 +26,7 @@ std::optional<qint64> Wortgetreu(const QByteArray& rom, qint64 pos, qint64 grenz
     const qint64 anfang = pos;
     for (int g = 0; g < 96 && frei; ++g) {
       for (int k = 0; k < 16 && frei; ++k, ++gelesen) frei = byte(pos++) == 0;
-      if (pos >= Freisuche::Wendegrenze) {
+      if (pos >= Grenze) {
         pos = 0;
         frei = false;
       }
@@ -31,10 +34,10 @@ std::optional<qint64> Wortgetreu(const QByteArray& rom, qint64 pos, qint64 grenz
     if (!frei) continue;
     for (int k = 0; k < 6 && frei; ++k, ++gelesen) frei = byte(pos++) == 0;
     if (!frei) {
-      if (pos >= Freisuche::Wendegrenze) pos = 0;
+      if (pos >= Grenze) pos = 0;
       continue;
     }
-    if (anfang != Freisuche::Gesperrt) return anfang;
+    if (anfang != Gesperrt) return anfang;
   }
   return std::nullopt;
 }
@@ -43,80 +46,47 @@ std::optional<qint64> Wortgetreu(const QByteArray& rom, qint64 pos, qint64 grenz
 class TestFreisuche : public QObject {
   Q_OBJECT
  private slots:
-  void gehtDurchDieFreienBereiche() {
-    QByteArray rom = Voll();
-    Nullen(rom, 0x100000, Block);
-    Nullen(rom, 0x150000, 2 * Block + 100);
-    QCOMPARE(Freisuche::Suchen(rom, Block), 0x100000);
-    QCOMPARE(Freisuche::Suchen(rom, 0x100000 + Block), 0x150000);
-    QCOMPARE(Freisuche::Suchen(rom, 0x150000 + Block), 0x150000 + Block);
-    // Behind the last area the search wraps round to the first one.
-    QCOMPARE(Freisuche::Suchen(rom, 0x150000 + 2 * Block), 0x100000);
-    // The area starts right behind the last non-zero byte, not aligned.
-    rom[0x100000 + 700] = 1;
-    Nullen(rom, 0x100000 + 701, Block);
-    QCOMPARE(Freisuche::Suchen(rom, Block), 0x100000 + 701);
-  }
-
-  void sperrstelleWirdNieAngeboten() {
-    QByteArray rom = Voll();
-    Nullen(rom, Freisuche::Gesperrt, Block);
-    Nullen(rom, 0x120000, Block);
-    QCOMPARE(Freisuche::Suchen(rom, Block), 0x120000);
-    QCOMPARE(Freisuche::Suchen(rom, 0x120000 + Block), 0x120000);
-    // A longer run at 87BFC: the search goes on behind the skipped find.
-    Nullen(rom, Freisuche::Gesperrt, 2 * Block);
-    QCOMPARE(Freisuche::Suchen(rom, Block), Freisuche::Gesperrt + Block);
-  }
-
-  void wendetAnDerGrenze() {
-    QByteArray rom = Voll();
-    Nullen(rom, 0x2000, Block);
+  void faelle_data() {
+    QTest::addColumn<Laeufe>("laeufe");
+    QTest::addColumn<qint64>("start");
+    QTest::addColumn<qint64>("erwartet");
+    // Right behind the last non-zero byte, not aligned.
+    QTest::newRow("nicht ausgerichtet")
+        << Laeufe{{0x100000, 700}, {0x100000 + 701, B}} << B << qint64(0x100000 + 701);
+    QTest::newRow("Sperrstelle") << Laeufe{{Gesperrt, B}, {0x120000, B}} << B << qint64(0x120000);
+    QTest::newRow("hinter der Sperrstelle") << Laeufe{{Gesperrt, 2 * B}} << B << Gesperrt + B;
+    QTest::newRow("nur Sperrstelle und jenseits")
+        << Laeufe{{Gesperrt, B}, {0x1C0000, 0x10000}} << B << qint64(-1);
     // Zeros up to the limit and beyond: the search wraps before it can finish.
-    Nullen(rom, Freisuche::Wendegrenze - 1000, 0x10000);
-    QCOMPARE(Freisuche::Suchen(rom, 0x100000), 0x2000);
-    // Starting at or beyond the limit goes back to 0 after the first 16 bytes.
-    Nullen(rom, 0, Block);
-    QCOMPARE(Freisuche::Suchen(rom, Freisuche::Wendegrenze), 0);
-    QCOMPARE(Freisuche::Suchen(rom, 0x1BC000), 0);
-    // An area whose last group ends just below the limit is still found.
-    QByteArray knapp = Voll();
-    Nullen(knapp, Freisuche::Wendegrenze - 1537, Block);
-    QCOMPARE(Freisuche::Suchen(knapp, Block), Freisuche::Wendegrenze - 1537);
-    QByteArray zuSpaet = Voll();
-    Nullen(zuSpaet, Freisuche::Wendegrenze - 1536, Block);
-    QCOMPARE(Freisuche::Suchen(zuSpaet, Block), -1);
+    QTest::newRow("über die Grenze") << Laeufe{{0x2000, B}, {Grenze - 1000, 0x10000}} << qint64(0x100000)
+                                     << qint64(0x2000);
+    QTest::newRow("Start an der Grenze") << Laeufe{{0, B}} << Grenze << qint64(0);
+    QTest::newRow("knapp unter der Grenze") << Laeufe{{Grenze - 1537, B}} << B << Grenze - 1537;
+    QTest::newRow("zu nah an der Grenze") << Laeufe{{Grenze - 1536, B}} << B << qint64(-1);
+    QTest::newRow("im Lauf begonnen") << Laeufe{{0x30000, B + 10}} << qint64(0x30000 + 20) << qint64(0x30000);
+    Laeufe kurz;
+    for (qint64 i = 0; i + B < Rombau::RomLaenge; i += B) kurz << qMakePair(i, B - 1);
+    QTest::newRow("nur kurze Läufe") << kurz << B << qint64(-1);
   }
-
-  void endetOhneFreienBereich() {
-    QByteArray wechselnd = Voll(), kurzeLuecken = Voll();
-    for (qint64 i = 0; i < wechselnd.size(); i += 2) wechselnd[i] = 0;
-    for (qint64 i = 0; i + Block < kurzeLuecken.size(); i += Block) Nullen(kurzeLuecken, i, Block - 1);
-    for (const QByteArray& rom : {Voll(), wechselnd, kurzeLuecken})
-      for (qint64 start : {qint64(0), Block, qint64(0x1C0000)}) QCOMPARE(Freisuche::Suchen(rom, start), -1);
-    // Only the skipped place and zeros above the limit: still no find.
-    QByteArray rom = Voll();
-    Nullen(rom, Freisuche::Gesperrt, Block);
-    Nullen(rom, 0x1C0000, 0x10000);
-    QCOMPARE(Freisuche::Suchen(rom, Block), -1);
-    // Started inside an area too late to fit, the search finds the area's
-    // beginning when it comes round again.
-    Nullen(rom, 0x30000, Block + 10);
-    QCOMPARE(Freisuche::Suchen(rom, 0x30000 + 20), 0x30000);
+  void faelle() {
+    QFETCH(Laeufe, laeufe);
+    QFETCH(qint64, start);
+    QFETCH(qint64, erwartet);
+    const QByteArray rom = Rom(laeufe);
+    QCOMPARE(Freisuche::Suchen(rom, start), erwartet);
+    QCOMPARE(Wortgetreu(rom, start, 2 * Rombau::RomLaenge).value_or(-1), erwartet);
   }
 
   void stimmtMitDerByteweisenSucheUeberein() {
-    QByteArray rom = Voll();
     quint32 z = 12345;
     auto zufall = [&z] { return z = z * 1103515245u + 12345u, (z >> 8) & 0xFFFFF; };
-    for (int k = 0; k < 400; ++k) {
-      const qint64 ab = zufall() % 0x1C0000, laenge = 1400 + zufall() % 400;
-      Nullen(rom, ab, std::min<qint64>(laenge, rom.size() - ab));
-      if (k % 3 == 0) rom[ab + zufall() % laenge % (rom.size() - ab)] = 7;
-    }
-    Nullen(rom, Freisuche::Gesperrt - 200, Block + 400);
+    Laeufe laeufe = {{Gesperrt - 200, B + 400}};
+    for (int k = 0; k < 400; ++k)
+      laeufe << qMakePair(qint64(zufall() % 0x1C0000), qint64(1400 + zufall() % 400));
+    QByteArray rom = Rom(laeufe);
+    for (int k = 0; k < 130; ++k) rom[zufall() % 0x1C0000] = 7;
     for (int k = 0; k < 300; ++k) {
-      const qint64 start = k < 10 ? Freisuche::Gesperrt - 100 + 40 * k : zufall() % 0x1C0000;
+      const qint64 start = k < 10 ? Gesperrt - 100 + 40 * k : zufall() % 0x1C0000;
       const auto erwartet = Wortgetreu(rom, start, 2 * Rombau::RomLaenge);
       QVERIFY(erwartet.has_value());
       QCOMPARE(Freisuche::Suchen(rom, start), *erwartet);

@@ -1,290 +1,304 @@
 #include <QtTest>
+#include <functional>
 
 #include "Dateizugriff.h"
-#include "Frm_Bearbeiten.h"
+#include "Frm_einfuegenals.h"
+#include "Kopftabelle.h"
 #include "Module1.h"
-#include "Rombau.h"
-#include "Testumgebung.h"
+#include "Schreiboperationen.h"
 #include "Tilesetblock.h"
+#include "Welt.h"
+#include "Zahlen.h"
 #include "frm_Angaben.h"
 
+// The insertions and pointer commands of the main window and of "Einfügen
+// als" beyond the plain placements of the write-fault walk: every refusal, and
+// which old copy of a moved tileset goes.
 namespace {
-constexpr qint64 Block = 1542;
-constexpr qint64 Frei = 0x1C4000;  // zeros in the test ROM
+using Schritt = std::function<void(Testumgebung&)>;
+constexpr qint64 L = Tilesetblock::Laenge;
 constexpr qint64 Alt2 = Testdaten::VerschobenOrt2;
+const QString Frei = Hex(Welt::Frei);
 
-Fläche& Tile(int i) { return Frm_Bearbeiten::Instanz().Fläche(i); }
-
-qint64 ZeigerOrt(int n) { return 0x156D3 + 15 * n; }
-
-QByteArray Rom(const Testumgebung& u) { return u.Lies(QStringLiteral("test.gb")); }
-
-QStringList Ansicht() {
-  QStringList t;
-  for (int i = 1; i <= 96; ++i) t << Tile(i).Zurükgeben();
-  return t;
+Schritt Folge(std::initializer_list<Schritt> schritte) {
+  return [v = std::vector<Schritt>(schritte)](Testumgebung& u) {
+    for (const Schritt& s : v) s(u);
+  };
 }
 
-QStringList Gelesen(const QByteArray& block) {
-  const Tilesetblock::KachelTexte t = Tilesetblock::Lesen(block);
-  return QStringList(t.begin(), t.end());
+Schritt Ort(const QString& ort) {
+  return [ort](Testumgebung& u) { u.fenster().Txt_Ort->setText(ort); };
 }
 
-void Waehlen(frm_Angaben& f, int n) {
-  f.Auswahl->setCurrentIndex(n - 1);
-  f.Auswahl_Click();
+// The main window over the ROM, tileset n chosen and painted, the offset typed.
+Schritt Haupt(int n, const QString& ort = {}, bool ersetzen = true) {
+  return [=](Testumgebung& u) {
+    Welt::Offen(u, n);
+    Welt::Bemalen();
+    u.fenster().Chk_Ersetzen->setChecked(ersetzen);
+    if (!ort.isEmpty()) Ort(ort)(u);
+  };
 }
 
-// The main window over the opened ROM with tileset n chosen.
-frm_Angaben& Offen(Testumgebung& u, int n) {
-  u.fenster().RomÖffnen(u.rom());
-  Waehlen(u.fenster(), n);
-  return u.fenster();
+// Tilesets.gb mode over the ROM, tileset n chosen, the offset typed.
+Schritt Seitendatei(int n, const QString& ort = {}) {
+  return [=](Testumgebung& u) {
+    u.fenster().RomÖffnen(u.rom());
+    u.fenster().Chk_Geheim->setChecked(true);
+    Welt::Waehlen(u.fenster(), n);
+    if (!ort.isEmpty()) Ort(ort)(u);
+  };
 }
 
-// Paints a few tiles so the written block differs from every stored copy.
-void Bemalen() {
-  Tile(1).Direkt(QString(64, QLatin1Char('3')));
-  Tile(64).Direkt(QString(32, QLatin1Char('2')) + QString(32, QLatin1Char('4')));
-  Tile(96).Direkt(QString(64, QLatin1Char('1')));
+// No ROM, tileset n chosen while Tilesets.gb mode was on.
+Schritt OhneRom(int n) {
+  return [n](Testumgebung& u) {
+    u.fenster().Chk_Geheim->setChecked(true);
+    Welt::Waehlen(u.fenster(), n);
+    u.fenster().Chk_Geheim->setChecked(false);
+  };
 }
 
-bool HatErfolg(const Testumgebung& u) { return u.Texte().contains(QLatin1String("erfolgreich")); }
+Schritt OhneOriginalPointer(int n) {
+  return [n](Testumgebung& u) {
+    QFile::remove(u.Pfad(QStringLiteral("OriginalPointer.ini")));
+    u.FensterNeu();
+    Welt::Offen(u, n);
+  };
+}
 
-const QString Eingesetzt =
-    QStringLiteral("Tessaron: Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ");
+// "Einfügen als" tileset n at `ort`, the window opened over the ROM first;
+// with `andere` the target is that file, a copy of the ROM and `anhang` zeros.
+Schritt Als(int n, const QString& ort, const QString& andere = {}, qint64 anhang = 0) {
+  return [=](Testumgebung& u) {
+    if (!Frm_einfügenals::Geladen()) {
+      u.fenster().RomÖffnen(u.rom());
+      u.fenster().Cmd_Einfügenals_Click();
+    }
+    Frm_einfügenals& f = Frm_einfügenals::Instanz();
+    if (!andere.isEmpty()) {
+      u.Schreib(andere, Welt::Rom(u) + QByteArray(anhang, '\0'));
+      f.Opt_Andere->setChecked(true);
+      f.DateiAngeben(u.Pfad(andere));
+    }
+    f.Auswahl->setCurrentIndex(n - 1);
+    f.Auswahl_Click();
+    f.Txt_Ort->setText(ort);
+  };
+}
+
+// A record of tileset n that went stale: it leads to `alt`.
+Schritt Veraltet(int n, qint64 alt) {
+  return [=](Testumgebung&) {
+    Module1.NeuPointer[n] = QString::fromLatin1(Rombau::Zeiger(alt).toHex().toUpper());
+  };
+}
+
+Schritt RomAendern(const std::function<void(QByteArray&)>& aendern) {
+  return [aendern](Testumgebung& u) {
+    QByteArray rom = Welt::Rom(u);
+    aendern(rom);
+    u.Schreib(QStringLiteral("test.gb"), rom);
+    Dateizugriff::Vergessen();
+  };
+}
+
+Schritt Oeffnen(const QString& name) {
+  return [name](Testumgebung& u) { u.fenster().RomÖffnen(u.Pfad(name)); };
+}
+
+const Schritt Einfuegen = [](Testumgebung& u) { u.fenster().Cmd_Einfügen_Click(); };
+const Schritt PointerAendern = [](Testumgebung& u) { u.fenster().Cmd_Pointeränd_Click(); };
+const Schritt AlterPointer = [](Testumgebung& u) { u.fenster().Cmd_AltPointer_Click(); };
+const Schritt Zurueck = [](Testumgebung& u) { u.fenster().Cmd_PointeruLöschen_Click(); };
+const Schritt Suchen = [](Testumgebung& u) { u.fenster().Cmd_sucheOff_Click(); };
+const Schritt AlsEinfuegen = [](Testumgebung&) { Frm_einfügenals::Instanz().Einfügen(); };
+const Schritt Ja = [](Testumgebung& u) { u.antwort = QMessageBox::Yes; };
+
+// One row: what the command must do, and the one message it must give (or,
+// for a write, the last one).
+struct Fall {
+  Schritt vorbereiten, befehl;
+  QString titel;
+  QStringList nennt;
+  bool schreibt = false;                      // false: no file changes
+  qint64 bleibt = -1;                         // the area keeps what it held before the command
+  qint64 geloescht = -1;                      // the area is zeros
+  qint64 neu = -1;                            // the area holds the view's tiles
+  QString datei = QStringLiteral("test.gb");  // the one file written
+};
+
+Fall Ablehnung(const Schritt& v, const Schritt& b, const char* titel, const QStringList& nennt = {}) {
+  return {v, b, QString::fromUtf8(titel), nennt};
+}
+
+Fall Schreibt(const Schritt& v, const Schritt& b, qint64 bleibt, qint64 geloescht, qint64 neu,
+              const QString& grund = {}, const QString& datei = QStringLiteral("test.gb")) {
+  return {v, b, QStringLiteral("Tessaron"), {"erfolgreich", grund}, true, bleibt, geloescht, neu, datei};
+}
+
+std::map<QString, Fall> Faelle() {
+  const Rombau::Plan plan = Testdaten::Plan();
+  const qint64 frei = Welt::Frei;
+  const QString satz2 = Hex(Tilesetblock::SatzLaenge), satz5 = Hex(4 * Tilesetblock::SatzLaenge);
+  const QStringList grenzen = {QStringLiteral("1BB900"), QStringLiteral("1BC000")};
+  // The test ROM's only zero run below the search's wrap limit, filled.
+  const Schritt ohneFreienBereich =
+      Folge({RomAendern([](QByteArray& rom) { rom.replace(0x180000, 0x30000, QByteArray(0x30000, '\x5A')); }),
+             Oeffnen(QStringLiteral("test.gb"))});
+  const Schritt klein = [](Testumgebung& u) {
+    u.Schreib(QStringLiteral("klein.gb"), QByteArray(0x100000, '\1'));
+  };
+  const Schritt kleinAlsAndere = [](Testumgebung& u) {
+    Frm_einfügenals::Instanz().DateiAngeben(u.Pfad(QStringLiteral("klein.gb")));
+  };
+  const Schritt andereWeg = [](Testumgebung& u) { QFile::remove(u.Pfad(QStringLiteral("andere.gb"))); };
+  const Schritt tilesetsZiel = [](Testumgebung&) {
+    Frm_einfügenals::Instanz().Opt_Tilesets->setChecked(true);
+  };
+  const Schritt siebenAufAlt2 =
+      RomAendern([](QByteArray& rom) { rom.replace(Kopftabelle::ZeigerOrt(7), 3, Rombau::Zeiger(Alt2)); });
+  const Schritt keinBlock = RomAendern([](QByteArray& rom) { rom[0x1C8000] = 'x'; });
+  const Schritt alsOhneLoeschen = Folge({Als(2, Frei), [](Testumgebung& u) {
+                                           Welt::Waehlen(u.fenster(), 2);
+                                           Frm_einfügenals::Instanz().Chk_Löschen->setChecked(false);
+                                         }});
+  const Schritt zweitesRom = [](Testumgebung& u) {
+    u.Schreib(QStringLiteral("zweite.gb"), Welt::Rom(u));
+    u.fenster().RomÖffnen(u.Pfad(QStringLiteral("zweite.gb")));
+    Welt::Bemalen();
+  };
+  const Schritt romGewechselt =
+      Folge({Haupt(2), [](Testumgebung& u) { Welt::Waehlen(u.fenster(), 1); }, zweitesRom, Ort(Hex(Alt2))});
+  return {
+      {"Einfügen: 1BB901", Ablehnung(Haupt(2, "1BB901"), Einfuegen, "!!ACHTUNG!!", grenzen)},
+      // At the limits the range check passes and the free test asks (No).
+      {"Einfügen: 1BB900", Ablehnung(Haupt(2, "1BB900"), Einfuegen, "Achtung")},
+      {"Einfügen: 1BC000", Ablehnung(Haupt(2, "1BC000"), Einfuegen, "Achtung")},
+      {"Einfügen: Originalort",
+       Ablehnung(Haupt(2, Hex(plan.tilesets[2].originalOrt)), Einfuegen, "Tessaron")},
+      {"Einfügen: belegt", Ablehnung(Haupt(2, "100000"), Einfuegen, "Achtung")},
+      {"Einfügen: keine Hexzahl", Ablehnung(Haupt(2, "1C4G00"), Einfuegen, "Fehler", {"1C4G00"})},
+      {"Einfügen: ohne Rom", Ablehnung(OhneRom(2), Einfuegen, "Fehler", {"Rom"})},
+      // The moved tilesets of the previous ROM are not this one's.
+      {"Einfügen: nach Romwechsel", Ablehnung(romGewechselt, Einfuegen, "Achtung")},
+      // Only the tileset's own record of Tilesets.gb takes its block.
+      {"Tilesets.gb: Rom-Offset", Ablehnung(Seitendatei(5, Frei), Einfuegen, "Fehler", {satz5, Frei})},
+      {"Tilesets.gb: fremder Satz", Ablehnung(Seitendatei(5, satz2), Einfuegen, "Fehler", {satz5, satz2})},
+      {"Suchen: kein freier Bereich", Ablehnung(ohneFreienBereich, Suchen, "Tessaron", {QString::number(L)})},
+      {"Pointer ändern: Tilesets.gb", Ablehnung(Seitendatei(6, Frei), PointerAendern, "Achtung")},
+      {"Pointer ändern: ohne Rom", Ablehnung(OhneRom(6), PointerAendern, "Fehler", {"Rom"})},
+      {"Pointer ändern: derselbe Offset", Ablehnung(Haupt(6), PointerAendern, "Achtung")},
+      {"Pointer ändern: kein Tileset dort", Ablehnung(Haupt(6, "100000"), PointerAendern, "Tessaron")},
+      {"Pointer ändern: keine Hexzahl", Ablehnung(Haupt(6, "1C4G00"), PointerAendern, "Fehler", {"1C4G00"})},
+      {"Alter Pointer: ohne Rom", Ablehnung(OhneRom(2), AlterPointer, "Fehler", {"Rom"})},
+      {"Alter Pointer: ohne Originalpointer",
+       Ablehnung(OhneOriginalPointer(2), AlterPointer, "Fehler", {"OriginalPointer.ini"})},
+      {"Pointer zurück: ohne Rom", Ablehnung(OhneRom(2), Zurueck, "Fehler", {"Rom"})},
+      {"Pointer zurück: ohne Originalpointer",
+       Ablehnung(OhneOriginalPointer(2), Zurueck, "Fehler", {"OriginalPointer.ini"})},
+      {"Rom öffnen: zu kurz",
+       Ablehnung([](Testumgebung& u) { u.Schreib(QStringLiteral("kurz.gb"), QByteArray(0x1FFFFF, '\1')); },
+                 Oeffnen("kurz.gb"), "Tessaron")},
+      {"Als: 1BB901", Ablehnung(Als(3, "1BB901"), AlsEinfuegen, "!!ACHTUNG!!", grenzen)},
+      {"Als: 1BC000", Ablehnung(Als(3, "1BC000"), AlsEinfuegen, "Achtung")},
+      // Empty means offset 0: the free test looks at the ROM's header.
+      {"Als: leer", Ablehnung(Als(3, ""), AlsEinfuegen, "Achtung")},
+      {"Als: keine Hexzahl", Ablehnung(Als(3, "1G0000"), AlsEinfuegen, "Fehler", {"1G0000"})},
+      {"Als: am Ende", Ablehnung(Als(3, "1FFC00"), AlsEinfuegen, "Fehler", {"1FFC00", QString::number(L)})},
+      {"Als: Originalort", Ablehnung(Als(3, Hex(plan.tilesets[3].originalOrt)), AlsEinfuegen, "Tessaron")},
+      {"Als: andere zu kurz", Ablehnung(Folge({Als(3, Frei), klein}), kleinAlsAndere, "Tessaron")},
+      // Past 4 MiB an offset has no 3-byte pointer.
+      {"Als: andere über 4 MiB",
+       Ablehnung(Als(4, "400000", "andere.gb", 0x300000), AlsEinfuegen, "Fehler", {"400000"})},
+      {"Als: andere verschwunden",
+       Ablehnung(Folge({Als(4, Frei, "andere.gb"), andereWeg}), AlsEinfuegen, "Fehler", {"andere.gb"})},
+      // Which old copy of a moved tileset goes: only the tileset's own stored
+      // block (all markers) that no pointer leads to once the write is done.
+      // At its own place the block is rewritten without the free-area question.
+      {"Kopie: am eigenen Ort", Schreibt(Haupt(2, Hex(Alt2)), Einfuegen, -1, -1, Alt2)},
+      // The new block overlaps the old copy and survives its erasure.
+      {"Kopie: überlappend",
+       Schreibt(Folge({Haupt(2, Frei), Einfuegen, Ort(Hex(frei + 100)), Ja}), Einfuegen, -1, -1, frei + 100)},
+      {"Kopie: nie verschoben", Schreibt(Haupt(3, Frei), Einfuegen, plan.tilesets[3].originalOrt, -1, frei)},
+      {"Kopie: eigener Zeiger bleibt",
+       Schreibt(Haupt(2, Frei, false), Einfuegen, Alt2, -1, frei, "2.Tilesets")},
+      {"Kopie: Zeiger eines anderen",
+       Schreibt(Folge({siebenAufAlt2, Haupt(2, Frei)}), Einfuegen, Alt2, -1, frei, "7.Tilesets")},
+      // Data a pointer was set to with "Trotzdem ändern?" is no stored block.
+      {"Kopie: zurück, kein Block",
+       Schreibt(Folge({Haupt(6, "100000"), Ja, PointerAendern}), Zurueck, 0x100000, -1, -1, "100000")},
+      // After "Einfügen als" moved the shown tileset, the copy its pointer
+      // now leads to goes, not the one the main window loaded.
+      {"Kopie: zurück nach Einfügen als",
+       Schreibt(Folge({alsOhneLoeschen, AlsEinfuegen}), Zurueck, Alt2, frei, -1)},
+      // A moved tileset the main window has not shown.
+      {"Kopie: als, nicht angezeigt",
+       Schreibt(Als(5, Frei), AlsEinfuegen, -1, Testdaten::VerschobenOrt5, frei)},
+      // Tileset 7 reuses the first copy of tileset 4: only the second one goes.
+      {"Kopie: als, eigene", Schreibt(Folge({Ja, Als(4, "1C2000"), AlsEinfuegen, Als(4, Frei), AlsEinfuegen,
+                                             Als(7, "1C2000"), AlsEinfuegen, Als(4, "1C6000")}),
+                                      AlsEinfuegen, 0x1C2000, frei, 0x1C6000)},
+      {"Kopie: als, veralteter Satz ohne Block",
+       Schreibt(Folge({keinBlock, Als(4, "1CA000"), Veraltet(4, 0x1C8000)}), AlsEinfuegen, 0x1C8000, -1,
+                0x1CA000)},
+      {"Kopie: als, veralteter Satz, fremder Zeiger",
+       Schreibt(Folge({Als(7, "1C2000"), AlsEinfuegen, Als(4, "1CA000"), Veraltet(4, 0x1C2000)}),
+                AlsEinfuegen, 0x1C2000, -1, 0x1CA000)},
+      // The main window opening another ROM leaves the chosen target the
+      // one written: for "this ROM" that is the new one.
+      {"Ziel nach Romwechsel: dieses Rom",
+       Schreibt(Folge({Als(1, Frei), zweitesRom, Als(2, Frei)}), AlsEinfuegen, -1, -1, -1, {}, "zweite.gb")},
+      {"Ziel nach Romwechsel: anderes Rom",
+       Schreibt(Folge({Als(1, Frei, "andere.gb"), zweitesRom, Als(2, Frei)}), AlsEinfuegen, -1, -1, -1, {},
+                "andere.gb")},
+      {"Ziel nach Romwechsel: Tilesets.gb", Schreibt(Folge({Als(1, Frei), tilesetsZiel, zweitesRom}),
+                                                     AlsEinfuegen, -1, -1, -1, {}, "Tilesets.gb")},
+  };
+}
 }  // namespace
 
 class TestEinfuegen : public QObject {
   Q_OBJECT
  private slots:
-  // Each refusal comes alone, before the free-area question, and writes nothing.
-  void abgelehnteUndGrenzOffsets() {
+  void befehl_data() {
+    QTest::addColumn<QString>("fall");
+    for (const auto& [name, fall] : Faelle()) QTest::newRow(qPrintable(name)) << name;
+  }
+  void befehl() {
+    QFETCH(QString, fall);
+    const Fall f = Faelle().at(fall);
     Testumgebung u;
-    frm_Angaben& f = Offen(u, 2);
-    const QByteArray vorher = Rom(u);
-    const QString bereich = QStringLiteral(
-        "!!ACHTUNG!!: Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!");
-    const QList<QPair<QString, QString>> faelle = {
-        {QStringLiteral("1BB901"), bereich},
-        {QStringLiteral("1BBFFF"), bereich},
-        {Hex(u.plan.tilesets[2].originalOrt),
-         QStringLiteral("Tessaron: Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!")},
-        // Occupied, and the free-area question answered No.
-        {QStringLiteral("100000"), QStringLiteral("Achtung: Der angegebene Offset ist nich leer!")},
-        // Pasted with the mouse: not hex.
-        {QStringLiteral("1C4G00"), QStringLiteral("Fehler: Der Offset '1C4G00'")}};
-    for (const auto& [ort, text] : faelle) {
-      u.meldungen.clear();
-      f.Txt_Ort->setText(ort);
-      f.Cmd_Einfügen_Click();
-      QCOMPARE(u.meldungen.size(), size_t(1));
-      QVERIFY2(u.Texte().startsWith(text), qPrintable(u.Texte()));
-      QCOMPARE(Rom(u), vorher);
+    f.vorbereiten(u);
+    const Dateistand vorher = Stand(u);
+    const QStringList ansicht = Welt::Ansicht();
+    u.meldungen.clear();
+    f.befehl(u);
+    QVERIFY(f.schreibt || u.meldungen.size() == 1);
+    QCOMPARE(u.meldungen.back().titel, f.titel);
+    for (const QString& n : f.nennt) QVERIFY2(u.meldungen.back().text.contains(n), qPrintable(u.Texte()));
+    Dateistand nachher = Stand(u);
+    if (f.schreibt) {
+      QVERIFY(nachher[f.datei] != vorher.at(f.datei));
+      nachher[f.datei] = vorher.at(f.datei);
     }
-    u.antwort = QMessageBox::Yes;
-    for (qint64 ort : {0x1BB900, 0x1BC000}) {
-      u.meldungen.clear();
-      f.Txt_Ort->setText(Hex(ort));
-      const QStringList tiles = Ansicht();
-      f.Cmd_Einfügen_Click();
-      QVERIFY2(HatErfolg(u), qPrintable(u.Texte()));
-      QCOMPARE(Gelesen(Rom(u).mid(ort, Block)), tiles);
-    }
+    QVERIFY(nachher == vorher);
+    const QByteArray alt = vorher.at(QStringLiteral("test.gb")), rom = Welt::Rom(u);
+    if (f.bleibt >= 0)
+      QVERIFY(rom.mid(f.bleibt, L) == alt.mid(f.bleibt, L) && alt.mid(f.bleibt, L) != QByteArray(L, '\0'));
+    if (f.geloescht >= 0) QCOMPARE(rom.mid(f.geloescht, L), QByteArray(L, '\0'));
+    if (f.neu >= 0) QCOMPARE(Welt::Gelesen(rom.mid(f.neu, L)), ansicht);
   }
-
-  void insRomMitPointer() {
-    Rombau::Plan plan = Testdaten::Plan();
-    plan.tilesets[2].ort = plan.tilesets[2].originalOrt;  // so that 1C0000 is free
-    Testumgebung u(plan);
-    frm_Angaben& f = Offen(u, 3);
-    Bemalen();
-    const QStringList tiles = Ansicht();
-    f.Txt_Ort->setText(QStringLiteral("1C0000"));
-    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("700040"));
-    f.Cmd_Einfügen_Click();
-    QCOMPARE(u.Texte(), Eingesetzt + QStringLiteral("1C0000\nDer Pointer auf das 3.Tileset wurde auf 700040 "
-                                                    "gesetzt!"));
-    const QByteArray rom = Rom(u);
-    QCOMPARE(rom.mid(ZeigerOrt(3), 3), QByteArray("\x70\x00\x40", 3));
-    // Auswahl_Click ran: the tileset now comes from the written block.
-    QCOMPARE(Module1.QuellDatei, u.rom());
-    QCOMPARE(Module1.QuellOffset, QStringLiteral("1C0000"));
-    QCOMPARE(Module1.NeuPointer[3], QStringLiteral("700040"));
-    QVERIFY(f.Cmd_AltPointer->isVisible());
-    QCOMPARE(Ansicht(), tiles);
-    // The original copy of a tileset that was never moved is not touched.
-    QCOMPARE(rom.mid(u.plan.tilesets[3].originalOrt, Block),
-             Rombau::TilesetBlock(u.plan.tilesets[3].kacheln));
-  }
-
-  void inTilesetsGb() {
-    Testumgebung u;
-    frm_Angaben& f = u.fenster();
-    f.RomÖffnen(u.rom());
-    f.Chk_Geheim->setChecked(true);
-    Waehlen(f, 5);
-    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1C00"));
-    Bemalen();
-    const QStringList tiles = Ansicht();
-    const QByteArray rom = Rom(u);
-    const QByteArray gb = u.Lies(QStringLiteral("Tilesets.gb"));
-    f.Cmd_Einfügen_Click();
-    QCOMPARE(
-        u.Texte(),
-        QStringLiteral("Tessaron: Das 5.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!"));
-    const QByteArray neu = u.Lies(QStringLiteral("Tilesets.gb"));
-    QCOMPARE(Gelesen(neu.mid(4 * 0x700, Block)), tiles);
-    QCOMPARE(neu.left(4 * 0x700), gb.left(4 * 0x700));
-    QCOMPARE(neu.mid(4 * 0x700 + Block), gb.mid(4 * 0x700 + Block));  // the palette assignment stays
-    QCOMPARE(Rom(u), rom);
-    QCOMPARE(Ansicht(), tiles);
-
-    // Only the tileset's own record takes the block: not an offset the free
-    // search found in the ROM, not one between records, not another record.
-    for (const char* ort : {"1C4000", "1C01", "700"}) {
-      u.meldungen.clear();
-      f.Txt_Ort->setText(QString::fromLatin1(ort));
-      f.Cmd_Einfügen_Click();
-      QCOMPARE(u.Texte(),
-               QStringLiteral("Fehler: In 'Tilesets.gb' beginnt das 5.Tileset am Offset 1C00, nicht "
-                              "am Offset %1. Es wurde nichts geschrieben.")
-                   .arg(QLatin1String(ort)));
-      QCOMPARE(u.Lies(QStringLiteral("Tilesets.gb")), neu);
-    }
-  }
-
-  // Opening another ROM forgets the moved tilesets of the previous one: their
-  // places get the free-area question again.
-  void neuesRomVergisstVerschobeneTilesets() {
-    Testumgebung u;
-    frm_Angaben& f = Offen(u, 2);
-    Waehlen(f, 1);
-    QCOMPARE(Module1.NeuPointer[2], QStringLiteral("700040"));
-    u.Schreib(QStringLiteral("zweite.gb"), Rom(u));
-    f.RomÖffnen(u.Pfad(QStringLiteral("zweite.gb")));
-    QVERIFY(Module1.NeuPointer[2].isEmpty());
-    const QByteArray vorher = u.Lies(QStringLiteral("zweite.gb"));
-    f.Txt_Ort->setText(Hex(Alt2));
-    u.meldungen.clear();
-    f.Cmd_Einfügen_Click();
-    QVERIFY2(u.Texte().startsWith(QLatin1String("Achtung: Der angegebene Offset ist nich leer!")),
-             qPrintable(u.Texte()));
-    QCOMPARE(u.Lies(QStringLiteral("zweite.gb")), vorher);
-  }
-
-  // Without an open ROM only the insertion into Tilesets.gb runs; the
-  // insertion into the ROM and the pointer operations are refused ("Pointer
-  // ändern" with its side-file mode refusal first).
-  void ohneRom() {
-    Testumgebung u;
-    frm_Angaben& f = u.fenster();
-    f.Chk_Geheim->setChecked(true);
-    f.Cmd_Pointeränd_Click();  // no tileset chosen yet
-    QVERIFY2(u.Texte().startsWith(QLatin1String("Achtung: Solange")), qPrintable(u.Texte()));
-    u.meldungen.clear();
-    Waehlen(f, 2);
-    f.Cmd_Einfügen_Click();
-    QVERIFY2(u.Texte().contains(QLatin1String("2.Tileset wurde erfolgreich")), qPrintable(u.Texte()));
-    const QString keinRom =
-        QStringLiteral("Fehler: Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen.");
-    u.meldungen.clear();
-    f.Cmd_Pointeränd_Click();
-    QVERIFY2(u.Texte().startsWith(QLatin1String("Achtung: Solange")), qPrintable(u.Texte()));
-    for (auto op : {&frm_Angaben::Cmd_AltPointer_Click, &frm_Angaben::Cmd_PointeruLöschen_Click}) {
-      u.meldungen.clear();
-      (f.*op)();
-      QCOMPARE(u.Texte(), keinRom);
-    }
-    u.meldungen.clear();
-    f.Chk_Geheim->setChecked(false);
-    f.Cmd_Einfügen_Click();
-    QCOMPARE(u.Texte(), keinRom);
-  }
-
-  // At its own place the block is rewritten without the free-area question
-  // or an erase; moved elsewhere, the old copy is erased.
-  void gleicherOrtUndAltesTilesetLoeschen() {
-    Testumgebung u;
-    frm_Angaben& f = Offen(u, 2);
-    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("1C0000"));
-    Bemalen();
-    const QStringList tiles = Ansicht();
-    f.Cmd_Einfügen_Click();
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QVERIFY(HatErfolg(u));
-    QCOMPARE(Gelesen(Rom(u).mid(Alt2, Block)), tiles);
-    QCOMPARE(Rom(u).mid(ZeigerOrt(2), 3), Rombau::Zeiger(Alt2));
-
-    u.meldungen.clear();
-    f.Txt_Ort->setText(Hex(Frei));
-    f.Cmd_Einfügen_Click();
-    QCOMPARE(u.Texte(), Eingesetzt + QStringLiteral("1C4000\nDer Pointer auf das 2.Tileset wurde auf 710040 "
-                                                    "gesetzt!"));
-    const QByteArray rom = Rom(u);
-    QCOMPARE(rom.mid(Alt2, Block), QByteArray(Block, '\0'));
-    QCOMPARE(Gelesen(rom.mid(Frei, Block)), tiles);
-
-    // A new block overlapping the old copy survives its erasure.
-    u.meldungen.clear();
-    f.Txt_Ort->setText(Hex(Frei + 100));
-    u.antwort = QMessageBox::Yes;
-    f.Cmd_Einfügen_Click();
-    QVERIFY(HatErfolg(u));
-    const QByteArray danach = Rom(u);
-    QCOMPARE(danach.mid(Frei, 100), QByteArray(100, '\0'));
-    QCOMPARE(Gelesen(danach.mid(Frei + 100, Block)), tiles);
-  }
-
-  // The old copy stays while a pointer still leads there: without "Pointer
-  // ersetzen" the tileset's own (only the block is written), or another
-  // tileset's.
-  void alteKopieMitZeigerBleibt() {
-    Testumgebung u;
-    frm_Angaben& f = Offen(u, 2);
-    const QByteArray vorher = Rom(u);
-    f.Chk_Ersetzen->setChecked(false);
-    f.Txt_Ort->setText(Hex(Frei));
-    f.Cmd_Einfügen_Click();
-    QCOMPARE(u.Texte(),
-             Eingesetzt + QStringLiteral("1C4000\nDas alte Tileset am Offset 1C0000 wurde nicht "
-                                         "gelöscht: Der Pointer des 2.Tilesets zeigt noch dorthin."));
-    const QByteArray rom = Rom(u);
-    QCOMPARE(rom.mid(ZeigerOrt(2), 3), vorher.mid(ZeigerOrt(2), 3));
-    QCOMPARE(rom.mid(Alt2, Block), vorher.mid(Alt2, Block));
-    QCOMPARE(rom.mid(Frei, Block), Rombau::TilesetBlock(u.plan.tilesets[2].geaenderteKacheln));
-
-    Rombau::Plan plan = Testdaten::Plan();
-    plan.tilesets[7].ort = Alt2;
-    plan.tilesets[7].geaenderteKacheln = plan.tilesets[2].geaenderteKacheln;
-    Testumgebung geteilt(plan);
-    Offen(geteilt, 2).Txt_Ort->setText(Hex(Frei));
-    geteilt.fenster().Cmd_Einfügen_Click();
-    QVERIFY2(geteilt.Texte().endsWith(QLatin1String("Der Pointer des 7.Tilesets zeigt noch dorthin.")),
-             qPrintable(geteilt.Texte()));
-    QCOMPARE(Rom(geteilt).mid(Alt2, Block), Rombau::TilesetBlock(plan.tilesets[2].geaenderteKacheln));
-  }
-
+  // The search goes on from its last find; a new ROM starts it afresh.
   void sucheImFenster() {
-    Rombau::Plan plan = Testdaten::Plan();
-    for (qint64 i = 0x87BFC; i < 0x87BFC + Block; ++i) plan.fuellung[i] = 0;
-    Testumgebung u(plan);
+    Testumgebung u;
     frm_Angaben& f = u.fenster();
-    f.RomÖffnen(u.rom());
     u.antwort = QMessageBox::Yes;
-    f.Cmd_sucheOff_Click();
-    QCOMPARE(u.Texte(),
-             QStringLiteral(
-                 "Tessaron: Der nächste geeignete Offset ist: 180000. Soll dieser eingetragen wer den?"));
-    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("180000"));
-    QCOMPARE(f.Lbl_Pointer->text(), QStringLiteral("600040"));
-    u.antwort = QMessageBox::No;
-    f.Cmd_sucheOff_Click();
-    QCOMPARE(Module1.FreierOffset, QStringLiteral("180606"));
-    QCOMPARE(f.Txt_Ort->text(), QStringLiteral("180000"));
-    // A new ROM starts the search at its beginning again.
-    f.RomÖffnen(u.rom());
-    QVERIFY(Module1.FreierOffset.isEmpty());
+    for (const char* erwartet : {"180000", "180606", "180000"}) {
+      if (erwartet[5] == '0') f.RomÖffnen(u.rom());
+      f.Cmd_sucheOff_Click();
+      QCOMPARE(f.Txt_Ort->text(), QString::fromLatin1(erwartet));
+    }
   }
 };
 
