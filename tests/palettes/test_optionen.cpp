@@ -1,12 +1,12 @@
 #include <QSettings>
 #include <QtTest>
 
+#include "Farbmodell.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_Kolli.h"
-#include "Farbmodell.h"
 #include "Frm_Optionen.h"
-#include "Zuordnung.h"
 #include "Welt.h"
+#include "Zuordnung.h"
 #include "frm_Angaben.h"
 
 using Welt::Tile;

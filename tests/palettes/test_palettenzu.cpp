@@ -112,7 +112,8 @@ class TestPalettenZu : public QObject {
     QCOMPARE(Ziffern(1, 2), QStringLiteral("11"));
     QVERIFY(u.fenster().Cmd_OrgPalEinf->isEnabled());
     u.fenster().Cmd_OrgPalEinf->trigger();
-    QCOMPARE(Welt::Rom(u), rom.replace(FeldOrt1, Zuordnung::Laenge, u.Lies(Tilesets).mid(Zuordnung::SeitenBasis, 48)));
+    QCOMPARE(Welt::Rom(u),
+             rom.replace(FeldOrt1, Zuordnung::Laenge, u.Lies(Tilesets).mid(Zuordnung::SeitenBasis, 48)));
     QCOMPARE(Ziffern(1, 4), QStringLiteral("3752"));
   }
 

@@ -20,7 +20,6 @@ Frm_TilesetPal& Zeige(int t, int p) {
   return f;
 }
 
-
 struct Farbe {
   bool original;
   int zeit, palette, farbe;
@@ -60,13 +59,11 @@ class TestTilesetPal : public QObject {
     QCOMPARE(f.Rot->text(), QStringLiteral("248"));
     QCOMPARE(f.Shp_F[1]->Rand(), 255u);  // the chosen colour has a red border
     QCOMPARE(f.Shp_F[2]->Rand(), f.Shp_F[2]->Fuellung());
+    const QString tabelle = QString::fromLatin1(rom.mid(Palettentabelle::RomOffset, 320).toHex().toUpper());
     for (int t = 0; t < Palettentabelle::Zeiten; ++t)
       for (int p = 0; p < Palettentabelle::Paletten; ++p)
         for (int c = 1; c <= 4; ++c)
-          QCOMPARE(Zeige(t, p).Lbl_Farbe[c]->text(),
-                   QString::fromLatin1(rom.mid(Palettentabelle::Offset(Palettentabelle::RomOffset, t, p, c), 2)
-                                           .toHex()
-                                           .toUpper()));
+          QCOMPARE(Zeige(t, p).Lbl_Farbe[c]->text(), tabelle.mid(128 * t + 16 * p + 4 * c - 4, 4));
     QCOMPARE(Welt::Rom(u), rom);
 
     f.Lbl_Farbe_Click(3);
@@ -81,6 +78,10 @@ class TestTilesetPal : public QObject {
     QCOMPARE(f.SGrün->value(), 31);
     QCOMPARE(f.SRot->value(), 0);
     QCOMPARE(f.Shp_F[3]->Fuellung(), 248u * 256);
+    f.Cmd_Achtung_Click();  // a warning without a title
+    QCOMPARE(u.meldungen.back().titel, QStringLiteral("Tessaron"));
+    f.close();  // only hides
+    QVERIFY(Frm_TilesetPal::Geladen() && !f.isVisible());
   }
 
   // One colour set by the scroll bars: the save changes its two bytes only,
@@ -99,7 +100,8 @@ class TestTilesetPal : public QObject {
     u.fenster().Chk_Original->setChecked(f.original);
     const QString alt = Zeige(f.zeit, f.palette).Lbl_Farbe[f.farbe]->text();
     const QString datei = f.original ? Original : QStringLiteral("test.gb");
-    const qint64 ort = (f.original ? 0 : Palettentabelle::RomOffset) + 64 * f.zeit + 8 * f.palette + 2 * (f.farbe - 1);
+    const qint64 ort =
+        (f.original ? 0 : Palettentabelle::RomOffset) + 64 * f.zeit + 8 * f.palette + 2 * (f.farbe - 1);
     const Dateistand vorher = Stand(u);
     for (int fehler : {1, 0}) {
       Frm_TilesetPal& w = Zeige(f.zeit, f.palette);
@@ -138,10 +140,12 @@ class TestTilesetPal : public QObject {
       u.Schreib(Original, muster);
     Dateistand erwartet = Stand(u);
     u.fenster().Cmd_OriginalTilePal->trigger();
-    if (laenge == 100) erwartet[QStringLiteral("test.gb")].replace(Palettentabelle::RomOffset, laenge, muster);
+    if (laenge == 100)
+      erwartet[QStringLiteral("test.gb")].replace(Palettentabelle::RomOffset, laenge, muster);
     QCOMPARE(Stand(u), erwartet);
     QCOMPARE(Welt::HatErfolg(u), laenge == 100);
-    if (laenge != 100) QVERIFY(u.meldungen.at(0).titel == QStringLiteral("Fehler") && u.Texte().contains(Original));
+    if (laenge != 100)
+      QVERIFY(u.meldungen.at(0).titel == QStringLiteral("Fehler") && u.Texte().contains(Original));
     const QByteArray farbe1 = erwartet[QStringLiteral("test.gb")].mid(Palettentabelle::RomOffset, 2);
     QCOMPARE(Zeige(0, 0).Lbl_Farbe[1]->text(), QString::fromLatin1(farbe1.toHex().toUpper()));
   }
@@ -176,6 +180,7 @@ class TestTilesetPal : public QObject {
     QTest::newRow("Ruecktaste") << Eingabe{"7F7A", -1, "", Qt::Key_Backspace, {}, {}, "7F7"};
     QTest::newRow("Ziffernblock") << Eingabe{"0", -1, "", Qt::Key_5, K, {}, "05"};
     QTest::newRow("Strg+Ruecktaste") << Eingabe{"05", -1, "", Qt::Key_Backspace, S, {}, "05"};
+    QTest::newRow("Strg+A") << Eingabe{"05", -1, "", Qt::Key_A, S, {}, "05"};
     QTest::newRow("Alt+1") << Eingabe{"05", -1, "", Qt::Key_1, Qt::AltModifier, {}, "05"};
     QTest::newRow("einfuegen") << Eingabe{"0000", -1, "", Qt::Key_V, S, " e003 ", "E003"};
     QTest::newRow("dritte Stelle 8") << Eingabe{"0000", -1, "", Qt::Key_V, S, "FF8F", "0000"};

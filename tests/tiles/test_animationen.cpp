@@ -48,7 +48,8 @@ class TestAnimationen : public QObject {
  private slots:
   // Every test starts with the default options (time of day 1).
   void init() {
-    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")).remove(QStringLiteral("Einstelungen/Speicher"));
+    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+        .remove(QStringLiteral("Einstelungen/Speicher"));
   }
 
   // Water in palette 6, flowers in palette 1, of the time of day the options

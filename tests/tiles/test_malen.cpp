@@ -61,14 +61,16 @@ class TestMalen : public QObject {
   void strich_data() {
     QTest::addColumn<Strich>("s");
     const auto L = Qt::LeftButton;
-    QTest::newRow("Nachbarn") << Strich{true, 1, L, {}, {{12, 7}, {52, 7}, {52, 47}}, {{1, 10}, {2, 10}, {18, 10}}};
-    QTest::newRow("Rand") << Strich{false, 16, L, {}, {{38, 2}, {41, 2}, {-6, 2}, {2, -10}}, {{15, 6}, {16, 7}}};
+    QTest::newRow("Nachbarn") << Strich{
+        true, 1, L, {}, {{12, 7}, {52, 7}, {52, 47}}, {{1, 10}, {2, 10}, {18, 10}}};
+    QTest::newRow("Rand") << Strich{
+        false, 16, L, {}, {{38, 2}, {41, 2}, {-6, 2}, {2, -10}}, {{15, 6}, {16, 7}}};
     QTest::newRow("Luecke rechts") << Strich{true, 1, L, {}, {{39, 2}, {40, 2}}, {{1, 7}}};
     QTest::newRow("hinter der Luecke") << Strich{true, 1, L, {}, {{39, 2}, {41, 2}}, {{1, 7}, {2, 0}}};
     QTest::newRow("Luecke unten") << Strich{true, 1, L, {}, {{2, 39}, {2, 40}}, {{1, 56}}};
     QTest::newRow("unter der Luecke") << Strich{true, 1, L, {}, {{2, 39}, {2, 41}}, {{1, 56}, {17, 0}}};
-    QTest::newRow("Strg rechts") << Strich{true, 9, Qt::RightButton, Qt::ControlModifier, {{2, 2}, {7, 2}},
-                                           {{9, 0}, {9, 1}}};
+    QTest::newRow("Strg rechts") << Strich{
+        true, 9, Qt::RightButton, Qt::ControlModifier, {{2, 2}, {7, 2}}, {{9, 0}, {9, 1}}};
     QTest::newRow("Umschalt") << Strich{true, 10, L, Qt::ShiftModifier, {{2, 2}, {2, 7}}, {{10, 0}, {10, 8}}};
   }
   void strich() {
@@ -156,13 +158,15 @@ class TestMalen : public QObject {
     auto pruefen = [&](QEvent::Type art, QPoint p, Qt::MouseButton knopf) {
       u.Merken();
       zeuge.gemalt.clear();
-      QMouseEvent e(art, p, Tile(2).mapToGlobal(p), art == QEvent::MouseMove ? Qt::NoButton : knopf, knopf, {});
+      QMouseEvent e(art, p, Tile(2).mapToGlobal(p), art == QEvent::MouseMove ? Qt::NoButton : knopf, knopf,
+                    {});
       QApplication::sendEvent(&Tile(2), &e);
       const Orte geaendert = Geaendert(u.vorher);
       zellen += int(geaendert.size());
       auto gedeckt = [&] {
         for (auto [i, z] : geaendert)
-          if (!QRegion(z % 8 * 5, z / 8 * 5, 5, 5).subtracted(zeuge.gemalt.value(&Tile(i))).isEmpty()) return false;
+          if (!QRegion(z % 8 * 5, z / 8 * 5, 5, 5).subtracted(zeuge.gemalt.value(&Tile(i))).isEmpty())
+            return false;
         return true;
       };
       QTRY_VERIFY2(gedeckt(), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
