@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "Farbmodell.h"
-#include "Frm_Bearbeiten.h"
+#include "Flaeche.h"
 #include "Frm_Kolli.h"
 #include "Frm_Optionen.h"
 #include "Welt.h"
@@ -83,25 +83,6 @@ class TestOptionen : public QObject {
         QCOMPARE(Tile(7).Point(1, 1), farben[1]);
       }
     }
-  }
-
-  // Grid and size apply at once and at the next start.
-  void groesseOhneRasterBeimNaechstenStart() {
-    Testumgebung u;
-    Welt::Offen(u);
-    QCOMPARE(Tile(2).x(), Tile(1).x() + 41);  // size 5 and the grid at first
-    Frm_Optionen& o = Frm_Optionen::Instanz();
-    o.Chk_Raster->click();
-    o.Cbo_Grösse->setCurrentIndex(2);
-    emit o.Cbo_Grösse->activated(2);
-    QCOMPARE(Gespeichert(), QStringLiteral("00110310"));
-    QCOMPARE(Tile(2).x(), Tile(1).x() + 24);
-
-    u.FensterNeu();
-    QVERIFY(!Frm_Optionen::Instanz().Chk_Raster->isChecked());
-    Welt::Offen(u);
-    QCOMPARE(Tile(2).x(), Tile(1).x() + 24);
-    QCOMPARE(Frm_Bearbeiten::Instanz().width(), 16 * 24);
   }
 
   // A bad stored text falls back position by position (the full table of bad
