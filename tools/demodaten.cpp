@@ -181,17 +181,6 @@ QByteArray Animation(const Muster& a, const Muster& b) {
   return Kachel(a, false) + Kachel(b, false) + Kachel(a, true) + Kachel(b, true);
 }
 
-const char* Hilfe =
-    "Tessaron - Wichtige Infos\r\n"
-    "=========================\r\n\r\n"
-    "1. Mit \"Datei > Rom oeffnen\" eine Romdatei (mindestens 2 MB) oeffnen.\r\n"
-    "2. Oben links ein Tileset waehlen. Es erscheint im Fenster \"Tileset aussehen\".\r\n"
-    "3. Mit der linken und rechten Maustaste malen. Die Farben der Tasten legt man im\r\n"
-    "   Fenster \"Farben Palette\" fest. Strg + linke Maustaste zieht eine Kopie eines Tiles.\r\n"
-    "4. \"Tileset > Leerer Offset suchen\" schlaegt einen freien Platz im Rom vor.\r\n"
-    "5. \"Tileset > Einfuegen\" schreibt das Tileset dorthin und setzt den Pointer.\r\n\r\n"
-    "Vor dem Arbeiten immer eine Sicherheitskopie der Romdatei anlegen!\r\n";
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -216,9 +205,11 @@ int main(int argc, char* argv[]) {
   plan.wasser = Animation(Wasser, Ufer);
   plan.blumen = Animation(Blume, Gras2);
   plan.fuellung = Fuellung();
-  QFile hilfe(QDir(ordner).filePath(QStringLiteral("WichtigeInfos.txt")));
-  if (!Rombau::Schreiben(plan, ordner, QStringLiteral("Demo.gbc")) || !hilfe.open(QIODevice::WriteOnly) ||
-      hilfe.write(Hilfe) < 0) {
+  // The same help text the package installs.
+  const QString hilfe = QDir(ordner).filePath(QStringLiteral("WichtigeInfos.txt"));
+  QFile::remove(hilfe);
+  if (!Rombau::Schreiben(plan, ordner, QStringLiteral("Demo.gbc")) ||
+      !QFile::copy(QStringLiteral(TESSARON_HILFETEXT), hilfe)) {
     std::fprintf(stderr, "Die Demodaten konnten nicht geschrieben werden.\n");
     return 1;
   }

@@ -16,7 +16,7 @@ void MeldungSetzen(MeldungsFunktion funktion) { Funktion() = std::move(funktion)
 Antwort Meldung(const QString& text, const QString& titel, Knoepfe knoepfe) {
   if (Funktion()) return Funktion()(text, titel, knoepfe);
   std::fprintf(stderr, "%s: %s\n", qUtf8Printable(titel), qUtf8Printable(text));
-  return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::OK;
+  return knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
 }
 
 bool KeinRomOffen() {

@@ -6,7 +6,8 @@
 // Every message of the program passes through here. The windows install a
 // function that shows a modal box; code without a screen (and its tests) can
 // install its own.
-enum class Knoepfe { OK, JaNein };
+// JaNein has No as its default button, JaNeinStandardJa Yes.
+enum class Knoepfe { OK, JaNein, JaNeinStandardJa };
 enum class Antwort { OK, Ja, Nein };
 
 using MeldungsFunktion = std::function<Antwort(const QString& text, const QString& titel, Knoepfe knoepfe)>;

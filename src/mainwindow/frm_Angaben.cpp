@@ -17,6 +17,7 @@
 #include "MeldungsBox.h"
 #include "Module1.h"
 #include "Radfilter.h"
+#include "Selbsttest.h"
 #include "Tilesetblock.h"
 #include "Zahlen.h"
 
@@ -45,6 +46,7 @@ QPixmap Banner() {
 
 frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
   MeldungsBoxenEinrichten();
+  SelbsttestEinrichten();
   QCoreApplication::instance()->installEventFilter(new Radfilter(this));
   Aufbauen();
   MenüsAufbauen();
@@ -186,7 +188,8 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
   Module1.NeuPointer.fill(QString());
   Auswahl->setEnabled(true);
   Cmd_Laden->setVisible(false);
-  for (QAction* a : {Cmd_TilesetPal, Cmd_OriginalTilePal, Cmd_sucheOff, Cmd_BLaden, Cmd_Animationen})
+  for (QAction* a : {Cmd_TilesetPal, Cmd_OriginalTilePal, Cmd_sucheOff, Cmd_BLaden, Cmd_Animationen,
+                     Cmd_OriginaldatenAnlegen})
     a->setEnabled(true);
   PalettenRausLesen();
   Module1.ZielDatei = Module1.RomDatei;
@@ -196,6 +199,7 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
     AuswahlSetzen(0);
   else
     Auswahl_Click();
+  OriginaldatenAnbieten();
 }
 
 void frm_Angaben::AuswahlSetzen(int index) {

@@ -38,6 +38,7 @@ class frm_Angaben : public QMainWindow {
   // Menu items
   QAction* Cmd_Öffnen = nullptr;
   QAction* Cmd_BLaden = nullptr;
+  QAction* Cmd_OriginaldatenAnlegen = nullptr;
   QAction* Cmd_Beenden = nullptr;
   QAction* Cmd_sucheOff = nullptr;
   QAction* Cmd_Einfügen = nullptr;
@@ -102,6 +103,10 @@ class frm_Angaben : public QMainWindow {
   void EinfügenalsNachziehen();
   void Cmd_BLaden_Click();
 
+  // Original data from an unchanged ROM
+
+  void Cmd_OriginaldatenAnlegen_Click();
+
   // Colour chooser
 
   void FarbenZeigen();
@@ -127,6 +132,9 @@ class frm_Angaben : public QMainWindow {
   void RomSchalterSetzen();
   void OhneQuelle();
   void ZeigerTextSetzen();
+  void OriginaldatenAnbieten();
+  void Cmd_WichtigInfo_Click();
 
   QString m_ordner;
+  bool m_originaldatenAngeboten = false;
 };

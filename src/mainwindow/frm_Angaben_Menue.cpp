@@ -38,6 +38,8 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Öffnen = Eintrag(datei, "Cmd_Öffnen", QStringLiteral("&Rom öffnen"));
   Cmd_Öffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QStringLiteral("&Bild laden"), false);
+  Cmd_OriginaldatenAnlegen =
+      Eintrag(datei, "Cmd_OriginaldatenAnlegen", QStringLiteral("&Originaldaten aus Rom anlegen..."), false);
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
 
@@ -89,6 +91,7 @@ void frm_Angaben::MenüsAufbauen() {
   };
   bei(Cmd_Öffnen, &frm_Angaben::Cmd_Öffnen_Click);
   bei(Cmd_BLaden, &frm_Angaben::Cmd_BLaden_Click);
+  bei(Cmd_OriginaldatenAnlegen, &frm_Angaben::Cmd_OriginaldatenAnlegen_Click);
   connect(Cmd_Beenden, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
   bei(Cmd_sucheOff, &frm_Angaben::Cmd_sucheOff_Click);
   bei(Cmd_Einfügen, &frm_Angaben::Cmd_Einfügen_Click);
@@ -107,9 +110,7 @@ void frm_Angaben::MenüsAufbauen() {
   bei(Cmd_Animationen, &frm_Angaben::Cmd_Animationen_Click);
   bei(Cmd_Optionen, &frm_Angaben::Cmd_Optionen_Click);
   connect(Cmd_Info, &QAction::triggered, this, [] { Zeigen(Frm_Info::Instanz()); });
-  connect(Cmd_WichtigInfo, &QAction::triggered, this, [] {
-    Meldung(QStringLiteral("Bitte lesen Sie zu diesem Thema die mitgeliferte Datei 'WichtigeInfos.txt'"));
-  });
+  bei(Cmd_WichtigInfo, &frm_Angaben::Cmd_WichtigInfo_Click);
   connect(Cmd_Tut, &QAction::triggered, this,
           [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
 }

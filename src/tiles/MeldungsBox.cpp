@@ -15,9 +15,9 @@ Antwort Zeigen(const QString& text, const QString& titel, Knoepfe knoepfe) {
   box.setObjectName(QStringLiteral("Meldung"));
   box.setWindowTitle(titel.isEmpty() ? QStringLiteral("Tessaron") : titel);
   box.setText(text);
-  if (knoepfe == Knoepfe::JaNein) {
+  if (knoepfe != Knoepfe::OK) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(knoepfe == Knoepfe::JaNein ? QMessageBox::No : QMessageBox::Yes);
     box.setIcon(QMessageBox::Question);
   } else {
     box.setStandardButtons(QMessageBox::Ok);

@@ -1,0 +1,83 @@
+#include "Dateisatz.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "Dateizugriff.h"
+#include "Meldung.h"
+
+namespace {
+void Fehler(const QString& text) { Meldung(text, QStringLiteral("Fehler")); }
+
+QString Namen(const std::vector<QString>& pfade) {
+  QStringList namen;
+  for (const QString& p : pfade) namen << QStringLiteral("'%1'").arg(QFileInfo(p).fileName());
+  return namen.join(QStringLiteral(", "));
+}
+}  // namespace
+
+void Dateisatz::Datei(const QString& pfad, const QByteArray& inhalt) {
+  m_dateien.push_back({pfad, inhalt, {}, false});
+}
+
+// What a file holds now, so that it can be put back; a file that exists but
+// cannot be read could not be, and stops the whole set before any write.
+bool Dateisatz::Vorher(Eintrag& e) const {
+  QFile datei(e.pfad);
+  e.vorhanden = datei.exists();
+  if (!e.vorhanden) return true;
+  if (!datei.open(QIODevice::ReadOnly)) {
+    Fehler(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden:\n%2\nEs wurde nichts geschrieben.")
+               .arg(e.pfad, datei.errorString()));
+    return false;
+  }
+  e.alt = datei.readAll();
+  return true;
+}
+
+bool Dateisatz::Schreiben(const QString& pfad, const QByteArray& inhalt, qint64 laengeJetzt) {
+  if (!inhalt.isEmpty()) {
+    Schreibvorgang vorgang(pfad, false);
+    vorgang.Schreiben(0, inhalt);
+    if (!vorgang.Ausfuehren()) return false;
+  }
+  if (laengeJetzt <= inhalt.size()) return true;
+  QFile datei(pfad);
+  return datei.resize(inhalt.size());
+}
+
+bool Dateisatz::Zurueck(const Eintrag& e) {
+  if (!e.vorhanden) return QFile::remove(e.pfad);
+  return Schreiben(e.pfad, e.alt, QFileInfo(e.pfad).size());
+}
+
+bool Dateisatz::WieVorher(const Eintrag& e) {
+  QFile datei(e.pfad);
+  if (!datei.exists()) return !e.vorhanden;
+  return e.vorhanden && datei.open(QIODevice::ReadOnly) && datei.readAll() == e.alt;
+}
+
+bool Dateisatz::Ausfuehren() {
+  for (Eintrag& e : m_dateien)
+    if (!Vorher(e)) return false;
+  for (size_t i = 0; i < m_dateien.size(); ++i) {
+    if (Schreiben(m_dateien[i].pfad, m_dateien[i].neu, m_dateien[i].alt.size())) continue;
+    // The failed file itself may have been created, or written but not cut
+    // to its new length.
+    std::vector<QString> alle, verloren;
+    for (size_t j = 0; j < m_dateien.size(); ++j) {
+      const Eintrag& e = m_dateien[j];
+      alle.push_back(e.pfad);
+      if (j <= i && !WieVorher(e) && !Zurueck(e)) verloren.push_back(e.pfad);
+    }
+    QString text = QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden.").arg(m_dateien[i].pfad);
+    if (verloren.empty())
+      text += QStringLiteral("\nKeine der Dateien %1 wurde verändert.").arg(Namen(alle));
+    else
+      text += QStringLiteral("\nNicht wiederhergestellt werden konnten: %1").arg(Namen(verloren));
+    Fehler(text);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// Whole files that belong together, written as one: each goes through its own
+// Schreibvorgang, in the order given; when one fails, those before it get back
+// what they held. A file ends with exactly its new content, also where it was
+// longer before. Undoing a file restores its previous bytes and length, and
+// removes it again when it did not exist.
+class Dateisatz {
+ public:
+  void Datei(const QString& pfad, const QByteArray& inhalt);
+
+  // True when every file holds its new content. Otherwise every file holds
+  // what it held before, and a "Fehler" message has named the file that could
+  // not be written.
+  bool Ausfuehren();
+
+ private:
+  struct Eintrag {
+    QString pfad;
+    QByteArray neu;
+    QByteArray alt;
+    bool vorhanden = false;
+  };
+  bool Vorher(Eintrag& e) const;
+  static bool Schreiben(const QString& pfad, const QByteArray& inhalt, qint64 laengeJetzt);
+  static bool Zurueck(const Eintrag& e);
+  static bool WieVorher(const Eintrag& e);
+
+  std::vector<Eintrag> m_dateien;
+};
