@@ -119,7 +119,7 @@ QByteArray OriginalPointerIni(const Plan& plan) {
   QByteArray ini;
   for (int n = 1; n <= 28; ++n) {
     QByteArray zeile = Zeiger(plan.tilesets[n].originalOrt).toHex().toUpper();
-    zeile += QByteArray(" ;Titelset") + QByteArray::number(n);
+    zeile += QByteArray(";Titelset") + QByteArray::number(n);
     zeile = zeile.leftJustified(17, ' ') + "\r\n";
     ini += zeile;
   }
