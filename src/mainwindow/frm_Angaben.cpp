@@ -18,6 +18,7 @@
 #include "Module1.h"
 #include "Radfilter.h"
 #include "Tilesetblock.h"
+#include "Verlauf.h"
 #include "Zahlen.h"
 
 namespace {
@@ -53,6 +54,7 @@ frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
 }
 
 frm_Angaben::~frm_Angaben() {
+  Verlauf::Instanz().Beobachter = {};
   AlleEntladen();
   Haupt = Hauptfenster{};
 }

@@ -38,7 +38,11 @@ class frm_Angaben : public QMainWindow {
   // Menu items
   QAction* Cmd_Öffnen = nullptr;
   QAction* Cmd_BLaden = nullptr;
+  QAction* Cmd_Sicherung = nullptr;
   QAction* Cmd_Beenden = nullptr;
+  QAction* Cmd_Zurücknehmen = nullptr;
+  QAction* Cmd_Erneut = nullptr;
+  QAction* Cmd_Verlauf = nullptr;
   QAction* Cmd_sucheOff = nullptr;
   QAction* Cmd_Einfügen = nullptr;
   QAction* Cmd_Einfügenals = nullptr;
@@ -106,6 +110,13 @@ class frm_Angaben : public QMainWindow {
 
   void FarbenZeigen();
 
+  // History of file writes and backups
+
+  void Cmd_Zurücknehmen_Click();
+  void Cmd_Erneut_Click();
+  void Cmd_Verlauf_Click();
+  void Cmd_Sicherung_Click();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -127,6 +138,9 @@ class frm_Angaben : public QMainWindow {
   void RomSchalterSetzen();
   void OhneQuelle();
   void ZeigerTextSetzen();
+  void VerlaufVerbinden();
+  void VerlaufGeaendert(bool bewegt);
+  void DateienNeuLesen();
 
   QString m_ordner;
 };

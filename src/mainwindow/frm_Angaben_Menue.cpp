@@ -38,8 +38,17 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Öffnen = Eintrag(datei, "Cmd_Öffnen", QStringLiteral("&Rom öffnen"));
   Cmd_Öffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QStringLiteral("&Bild laden"), false);
+  Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung", QStringLiteral("&Sicherungskopien anlegen"));
+  Cmd_Sicherung->setCheckable(true);
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
+
+  QMenu* bearbeiten = Menue(leiste, "Mnu_Bearbeiten", QStringLiteral("&Bearbeiten"));
+  Trenner(bearbeiten, "Trenlinie_Verlauf");
+  Cmd_Zurücknehmen =
+      Eintrag(bearbeiten, "Cmd_Zurücknehmen", QStringLiteral("Letzte Dateiänderung &zurücknehmen"), false);
+  Cmd_Erneut = Eintrag(bearbeiten, "Cmd_Erneut", QStringLiteral("Dateiänderung &erneut ausführen"), false);
+  Cmd_Verlauf = Eintrag(bearbeiten, "Cmd_Verlauf", QStringLiteral("Änderungs&verlauf..."));
 
   QMenu* tileset = Menue(leiste, "mnuTileset", QStringLiteral("&Tileset"));
   Cmd_sucheOff = Eintrag(tileset, "Cmd_sucheOff", QStringLiteral("Leerer Offset &suchen"), false);
@@ -112,4 +121,5 @@ void frm_Angaben::MenüsAufbauen() {
   });
   connect(Cmd_Tut, &QAction::triggered, this,
           [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
+  VerlaufVerbinden();
 }
