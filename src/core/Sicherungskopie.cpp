@@ -12,7 +12,9 @@
 #include "Meldung.h"
 
 namespace {
-bool g_an = true;
+// The main window switches copies on from its setting (on unless the user
+// turned it off); code without it (tools, tests) makes none.
+bool g_an = false;
 
 std::set<QString>& Kopiert() {
   static std::set<QString> kopiert;

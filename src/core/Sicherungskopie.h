@@ -13,7 +13,7 @@ class Sicherungskopie {
  public:
   static constexpr int Behalten = 5;
 
-  // The per-user setting; on unless the user turned it off.
+  // The per-user setting, handed in by the main window.
   static void Einschalten(bool an);
   static bool Eingeschaltet();
   // A new run: every file gets a copy again before its first write.
