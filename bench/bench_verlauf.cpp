@@ -8,6 +8,7 @@
 #include <QComboBox>
 
 #include "Benchwelt.h"
+#include "Medianbericht.h"
 #include "Sicherungskopie.h"
 #include "frm_Angaben.h"
 
