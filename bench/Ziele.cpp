@@ -26,6 +26,8 @@ const Ziel Ziele[] = {
     {"3 Zuteilen + Zuruekgeben, 96 tiles", "Zuteilen_Zurueckgeben", "Kachel_Codecs", "codecs only", 0.2, -1},
     {"4 Paint stroke, 200 events/16 tiles", "Malstrich", "Malstrich_Nackt", "bare widget", 20.0, -1},
     {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
+    {"8 Take back insertion (ptr+erase)", "Einfuegen_Zuruecknehmen", "Einfuegen_Zeiger_Loeschen",
+     "the insertion", 5.0, -1},
 };
 
 std::string Maschine() {

@@ -7,6 +7,9 @@ void frm_Block::Cmd_Speichern_Click() {
   if (Module1.RomDatei.isEmpty() || Module1.AktuellerBlock.size() != 2 * Blockdaten::SatzLaenge) return;
   Schreibvorgang schreiben(Module1.RomDatei, true);
   schreiben.Schreiben(Module1.BlockOrt, Blockdaten::ZuBytes(Module1.AktuellerBlock));
+  schreiben.Beschreibung(QStringLiteral("Block %1 von Tileset %2 gespeichert")
+                             .arg(Cbo_Block->currentText())
+                             .arg(HauptAuswahlIndex() + 1));
   // On failure the placements stay, so the user can try again.
   if (!schreiben.Ausfuehren()) return;
   Cbo_Block_Click();

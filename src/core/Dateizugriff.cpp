@@ -9,6 +9,8 @@
 #include <map>
 
 #include "Meldung.h"
+#include "Sicherungskopie.h"
+#include "Verlauf.h"
 #include "Zahlen.h"
 
 namespace {
@@ -49,12 +51,6 @@ QString Schluessel(const QString& pfad) { return QFileInfo(pfad).absoluteFilePat
 int g_fehlerBei = 0;
 int g_schritte = 0;
 
-// One counted step of a write operation; false when the seam makes it fail.
-bool Schritt() {
-  ++g_schritte;
-  return g_fehlerBei == 0 || g_schritte != g_fehlerBei;
-}
-
 }  // namespace
 
 namespace Schreibfehler {
@@ -63,7 +59,13 @@ void NachSchritt(int k) {
   g_schritte = 0;
 }
 int Schritte() { return g_schritte; }
+bool Schritt() {
+  ++g_schritte;
+  return g_fehlerBei == 0 || g_schritte != g_fehlerBei;
+}
 }  // namespace Schreibfehler
+
+using Schreibfehler::Schritt;
 
 namespace Dateizugriff {
 
@@ -203,7 +205,54 @@ bool Schreibvorgang::Ausfuehren() {
     }
   }
 
-  // Final bytes of each patch: later patches win where they overlap.
+  const std::vector<Flicken> endgueltig = Endgueltig();
+  std::vector<QByteArray> alt;
+  for (const Flicken& f : endgueltig) {
+    QByteArray vorher(f.bytes.size(), '\0');
+    if (f.offset < alteGroesse && datei.seek(f.offset)) {
+      const QByteArray gelesen = datei.read(std::min<qint64>(f.bytes.size(), alteGroesse - f.offset));
+      std::copy(gelesen.begin(), gelesen.end(), vorher.begin());
+    }
+    alt.push_back(vorher);
+  }
+  // Taking back a write that made the file longer cuts it; the cut bytes
+  // come back if the write fails.
+  const QByteArray schwanz =
+      m_laenge >= 0 && m_laenge < alteGroesse && datei.seek(m_laenge) ? datei.readAll() : QByteArray();
+  Sicherungskopie kopie(m_pfad);
+  if (!kopie.Anlegen(datei)) return false;
+
+  Platte platte{datei};
+  bool gut = true;
+  for (const Flicken& f : endgueltig) {
+    if (!(gut = platte.Schreibe(f.offset, f.bytes))) break;
+  }
+  if (gut && m_laenge >= 0 && m_laenge != datei.size()) gut = Schritt() && datei.resize(m_laenge);
+  gut = gut && platte.Sichern();
+  if (!gut) {
+    kopie.Verwerfen();
+    const QString grund = Grund(datei);
+    const int bei = g_fehlerBei;
+    g_fehlerBei = 0;  // the way back is never made to fail
+    for (size_t i = endgueltig.size(); i-- > 0;) platte.Schreibe(endgueltig[i].offset, alt[i]);
+    if (datei.size() != alteGroesse) datei.resize(alteGroesse);
+    if (!schwanz.isEmpty()) platte.Schreibe(m_laenge, schwanz);
+    platte.Sichern();
+    g_fehlerBei = bei;
+    datei.close();
+    SchreibFehler(m_pfad, grund);
+    return false;
+  }
+  const qint64 neueGroesse = datei.size();
+  datei.close();
+  kopie.Bestaetigen();
+  if (m_aufnehmen) Aufnehmen(endgueltig, alt, alteGroesse, neueGroesse);
+  return true;
+}
+
+// Final bytes of each patch, later patches winning where they overlap, in the
+// order they reach the disk.
+std::vector<Schreibvorgang::Flicken> Schreibvorgang::Endgueltig() const {
   std::vector<Flicken> endgueltig = m_flicken;
   for (size_t i = 0; i < endgueltig.size(); ++i) {
     for (size_t j = i + 1; j < m_flicken.size(); ++j) {
@@ -216,35 +265,19 @@ bool Schreibvorgang::Ausfuehren() {
   }
   std::stable_sort(endgueltig.begin(), endgueltig.end(),
                    [](const Flicken& a, const Flicken& b) { return a.art < b.art; });
+  return endgueltig;
+}
 
-  std::vector<QByteArray> alt;
-  for (const Flicken& f : endgueltig) {
-    QByteArray vorher(f.bytes.size(), '\0');
-    if (f.offset < alteGroesse && datei.seek(f.offset)) {
-      const QByteArray gelesen = datei.read(std::min<qint64>(f.bytes.size(), alteGroesse - f.offset));
-      std::copy(gelesen.begin(), gelesen.end(), vorher.begin());
-    }
-    alt.push_back(vorher);
-  }
-
-  Platte platte{datei};
-  bool gut = true;
-  for (const Flicken& f : endgueltig) {
-    if (!(gut = platte.Schreibe(f.offset, f.bytes))) break;
-  }
-  gut = gut && platte.Sichern();
-  if (!gut) {
-    const QString grund = Grund(datei);
-    const int bei = g_fehlerBei;
-    g_fehlerBei = 0;  // the way back is never made to fail
-    for (size_t i = endgueltig.size(); i-- > 0;) platte.Schreibe(endgueltig[i].offset, alt[i]);
-    if (datei.size() != alteGroesse) datei.resize(alteGroesse);
-    platte.Sichern();
-    g_fehlerBei = bei;
-    datei.close();
-    SchreibFehler(m_pfad, grund);
-    return false;
-  }
-  datei.close();
-  return true;
+void Schreibvorgang::Aufnehmen(const std::vector<Flicken>& endgueltig, const std::vector<QByteArray>& alt,
+                               qint64 alteGroesse, qint64 neueGroesse) const {
+  Verlauf::Eintrag e;
+  e.datei = QFileInfo(m_pfad).absoluteFilePath();
+  e.istRom = m_istRom;
+  e.zeit = QDateTime::currentDateTime();
+  e.beschreibung = m_beschreibung;
+  e.laengeVorher = alteGroesse;
+  e.laengeNachher = neueGroesse;
+  for (size_t i = 0; i < endgueltig.size(); ++i)
+    e.bereiche.push_back(Verlauf::Packen(endgueltig[i].offset, alt[i], endgueltig[i].bytes));
+  Verlauf::Instanz().Aufnehmen(std::move(e));
 }

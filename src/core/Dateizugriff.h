@@ -32,6 +32,9 @@ void Vergessen();
 // a pointer leading to erased or half-written data. A ROM keeps its length: a
 // patch reaching past its end refuses the whole operation before anything is
 // written. Failures are reported in a "Fehler" message naming the file.
+// Before the first write into a file in this run its backup copy is made
+// (Sicherungskopie); a write that succeeded is recorded in the history
+// (Verlauf) under its description.
 class Schreibvorgang {
  public:
   enum class Art { Daten = 0, Zeiger = 1, Loeschen = 2 };
@@ -40,6 +43,13 @@ class Schreibvorgang {
 
   void Schreiben(qint64 offset, const QByteArray& bytes, Art art = Art::Daten);
   void Nullen(qint64 offset, qint64 anzahl);
+  // What the history shows for this write ("Palette 2 (Tag) gespeichert").
+  void Beschreibung(const QString& text) { m_beschreibung = text; }
+  // The file ends at `laenge` after the write (taking back a write that made
+  // it longer).
+  void LaengeSetzen(qint64 laenge) { m_laenge = laenge; }
+  // Taking back and redoing move through the history instead of adding to it.
+  void OhneVerlauf() { m_aufnehmen = false; }
 
   // True when every patch reached the disk and was synced.
   bool Ausfuehren();
@@ -50,14 +60,24 @@ class Schreibvorgang {
     QByteArray bytes;
     Art art;
   };
+  std::vector<Flicken> Endgueltig() const;
+  void Aufnehmen(const std::vector<Flicken>& endgueltig, const std::vector<QByteArray>& alt,
+                 qint64 alteGroesse, qint64 neueGroesse) const;
+
   QString m_pfad;
   bool m_istRom;
   std::vector<Flicken> m_flicken;
+  QString m_beschreibung;
+  qint64 m_laenge = -1;
+  bool m_aufnehmen = true;
 };
 
-// Test seam: makes the k-th step (write, flush, sync, resize) of the next
-// write operations fail, counted from the last call. 0 disables it.
+// Test seam: makes the k-th step (write, flush, sync, resize, and each step of
+// a backup copy) of the next write operations fail, counted from the last
+// call. 0 disables it.
 namespace Schreibfehler {
 void NachSchritt(int k);
 int Schritte();  // steps counted since the last NachSchritt call
+// One counted step of a write; false when the seam makes it fail.
+bool Schritt();
 }  // namespace Schreibfehler

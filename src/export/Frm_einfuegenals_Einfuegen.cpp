@@ -55,6 +55,7 @@ bool Frm_einfügenals::OffsetGueltig() {
 void Frm_einfügenals::InTilesetsGb(qint64 v, int n) {
   Schreibvorgang w(Module1.ZielDatei, false);
   w.Schreiben(v - 1, BlockDerAnsicht());
+  w.Beschreibung(QStringLiteral("Als Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
   if (!w.Ausfuehren()) return;
   Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
 }
@@ -83,6 +84,7 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
   AltesLoeschen(w, n, zeiger, ersetzen);
   if (ersetzen) w.Schreiben(HexZuZahl(ZielPointerOrt), zeigerBytes, Schreibvorgang::Art::Zeiger);
   w.Schreiben(v, BlockDerAnsicht(), Schreibvorgang::Art::Daten);
+  w.Beschreibung(QStringLiteral("Als Tileset %1 am Offset %2 eingefügt").arg(n).arg(EinfügeOffset));
   if (!w.Ausfuehren()) return;
   if (ersetzen) Zeigersatz(n) = zeiger;
 

@@ -19,6 +19,7 @@
 #include "Radfilter.h"
 #include "Selbsttest.h"
 #include "Tilesetblock.h"
+#include "Verlauf.h"
 #include "Zahlen.h"
 
 namespace {
@@ -55,6 +56,7 @@ frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
 }
 
 frm_Angaben::~frm_Angaben() {
+  Verlauf::Instanz().Beobachter = {};
   AlleEntladen();
   Haupt = Hauptfenster{};
 }

@@ -39,7 +39,11 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_Öffnen = nullptr;
   QAction* Cmd_BLaden = nullptr;
   QAction* Cmd_OriginaldatenAnlegen = nullptr;
+  QAction* Cmd_Sicherung = nullptr;
   QAction* Cmd_Beenden = nullptr;
+  QAction* Cmd_Zurücknehmen = nullptr;
+  QAction* Cmd_Erneut = nullptr;
+  QAction* Cmd_Verlauf = nullptr;
   QAction* Cmd_sucheOff = nullptr;
   QAction* Cmd_Einfügen = nullptr;
   QAction* Cmd_Einfügenals = nullptr;
@@ -111,6 +115,13 @@ class frm_Angaben : public QMainWindow {
 
   void FarbenZeigen();
 
+  // History of file writes and backups
+
+  void Cmd_Zurücknehmen_Click();
+  void Cmd_Erneut_Click();
+  void Cmd_Verlauf_Click();
+  void Cmd_Sicherung_Click();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -134,6 +145,9 @@ class frm_Angaben : public QMainWindow {
   void ZeigerTextSetzen();
   void OriginaldatenAnbieten();
   void Cmd_WichtigInfo_Click();
+  void VerlaufVerbinden();
+  void VerlaufGeaendert(bool bewegt);
+  void DateienNeuLesen();
 
   QString m_ordner;
   bool m_originaldatenAngeboten = false;

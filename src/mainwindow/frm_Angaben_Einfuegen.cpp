@@ -77,6 +77,7 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
                                     : QString();
   if (ersetzen) w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Schreiben(HexZuZahl(Module1.ZielOffset), block);
+  w.Beschreibung(QStringLiteral("Tileset %1 am Offset %2 eingefügt").arg(n).arg(Module1.ZielOffset));
   if (!w.Ausfuehren()) return;
   QString bericht =
       QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + Module1.ZielOffset;
@@ -112,6 +113,7 @@ void frm_Angaben::Cmd_Einfügen_Click() {
     if (!EigenerSatz(ziel, n)) return;
     Schreibvorgang w(Module1.QuellDatei, false);
     w.Schreiben(ziel, block);
+    w.Beschreibung(QStringLiteral("Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
     if (!w.Ausfuehren()) return;
     Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
     Auswahl_Click();

@@ -57,6 +57,7 @@ void frm_Angaben::Cmd_OriginalTilePal_Click() {
   if (Chk_Original->isChecked() || Module1.RomDatei.isEmpty()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(Palettentabelle::RomOffset, Dateizugriff::Lesen(Module1.PalettenDatei, 0, laenge));
+  w.Beschreibung(QStringLiteral("Original-Paletten eingefügt"));
   if (!w.Ausfuehren()) return;
   Frm_TilesetPal::Instanz().RausLesen();
   Meldung(QStringLiteral("Original Paletten wurde erfolgreich eingefügt."),

@@ -40,8 +40,17 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QStringLiteral("&Bild laden"), false);
   Cmd_OriginaldatenAnlegen =
       Eintrag(datei, "Cmd_OriginaldatenAnlegen", QStringLiteral("&Originaldaten aus Rom anlegen..."), false);
+  Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung", QStringLiteral("&Sicherungskopien anlegen"));
+  Cmd_Sicherung->setCheckable(true);
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
+
+  QMenu* bearbeiten = Menue(leiste, "Mnu_Bearbeiten", QStringLiteral("&Bearbeiten"));
+  Trenner(bearbeiten, "Trenlinie_Verlauf");
+  Cmd_Zurücknehmen =
+      Eintrag(bearbeiten, "Cmd_Zurücknehmen", QStringLiteral("Letzte Dateiänderung &zurücknehmen"), false);
+  Cmd_Erneut = Eintrag(bearbeiten, "Cmd_Erneut", QStringLiteral("Dateiänderung &erneut ausführen"), false);
+  Cmd_Verlauf = Eintrag(bearbeiten, "Cmd_Verlauf", QStringLiteral("Änderungs&verlauf..."));
 
   QMenu* tileset = Menue(leiste, "mnuTileset", QStringLiteral("&Tileset"));
   Cmd_sucheOff = Eintrag(tileset, "Cmd_sucheOff", QStringLiteral("Leerer Offset &suchen"), false);
@@ -113,4 +122,5 @@ void frm_Angaben::MenüsAufbauen() {
   bei(Cmd_WichtigInfo, &frm_Angaben::Cmd_WichtigInfo_Click);
   connect(Cmd_Tut, &QAction::triggered, this,
           [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
+  VerlaufVerbinden();
 }

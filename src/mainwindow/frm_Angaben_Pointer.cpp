@@ -56,6 +56,7 @@ void frm_Angaben::Cmd_Pointeränd_Click() {
     return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
+  w.Beschreibung(QStringLiteral("Pointer von Tileset %1 auf %2 geändert").arg(n).arg(zeigerText));
   if (!w.Ausfuehren()) return;
   Meldung(QStringLiteral("Pointer wurde erfolgreich geendert!"));
   Auswahl_Click();
@@ -68,6 +69,7 @@ void frm_Angaben::Cmd_AltPointer_Click() {
   if (zeiger.isEmpty()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
+  w.Beschreibung(QStringLiteral("Original-Pointer von Tileset %1 eingefügt").arg(n));
   if (!w.Ausfuehren()) return;
   Module1.NeuPointer[n].clear();
   Meldung(QStringLiteral("Pointer wurde erfolgreich wieder hergestelt!"));
@@ -89,6 +91,9 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   const QString grund =
       Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), HexZuZahl(alt), n);
   if (grund.isEmpty()) w.Nullen(HexZuZahl(alt), Tilesetblock::Laenge);
+  w.Beschreibung(QStringLiteral("Original-Pointer von Tileset %1 eingefügt, Tileset am Offset %2 %3")
+                     .arg(n)
+                     .arg(alt, grund.isEmpty() ? QStringLiteral("gelöscht") : QStringLiteral("behalten")));
   if (!w.Ausfuehren()) return;
   Module1.NeuPointer[n].clear();
   if (grund.isEmpty())

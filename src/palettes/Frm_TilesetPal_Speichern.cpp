@@ -27,6 +27,9 @@ void Frm_TilesetPal::Cmd_PalSpeichern_Click() {
   for (int c = 1; c <= 4; ++c) texte[c] = Lbl_Farbe[c]->text();
   Schreibvorgang w(datei, !HauptOriginalModus());
   w.Schreiben(Module1.PalettenAdresse[t][p] - 1, Palettentabelle::Bytes(texte));
+  w.Beschreibung(QStringLiteral("Palette %1 (%2) gespeichert")
+                     .arg(p)
+                     .arg(Zeit->itemText(t).mid(2).remove(QStringLiteral(" Palette"))));
   if (!w.Ausfuehren()) return;
   Module1.PalettenWerte[t][p] = texte;
   Meldung(QStringLiteral("Palette wurde erfolgreich geendert."), QStringLiteral("Tileset-Paletten"));

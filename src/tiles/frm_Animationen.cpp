@@ -79,5 +79,6 @@ void frm_Animationen::Cmd_Speichern_Click() {
   for (int i = 1; i <= 4; ++i) bytes += KachelTextZuBytes(Bild[i]->Zurükgeben());
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(AnimOffset[a]), bytes);
+  w.Beschreibung(QStringLiteral("Animation '%1' gespeichert").arg(Animation->currentText()));
   w.Ausfuehren();
 }

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include "Dateizugriff.h"
 #include "Einzeln.h"
 #include "MeldungsBox.h"
 #include "Module1.h"
+#include "Sicherungskopie.h"
 #include "frm_Angaben.h"
 
 namespace Testdaten {
@@ -35,6 +37,11 @@ Testumgebung::Testumgebung(const Rombau::Plan& p, bool mitFenster) : plan(p) {
     meldungen.push_back({box.windowTitle(), box.text()});
     return box.standardButtons() & QMessageBox::Yes ? antwort : QMessageBox::Ok;
   });
+  // Backup copies carry the time in their names, so no two runs of a test
+  // would leave the same folder; the tests of the backups switch them on.
+  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+      .setValue(QStringLiteral("Einstelungen/Sicherung"), QStringLiteral("0"));
+  Sicherungskopie::Einschalten(false);
   if (mitFenster) FensterNeu();
 }
 
