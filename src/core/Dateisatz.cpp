@@ -36,20 +36,23 @@ bool Dateisatz::Vorher(Eintrag& e) const {
   return true;
 }
 
-bool Dateisatz::Schreiben(const QString& pfad, const QByteArray& inhalt, qint64 laengeJetzt) {
-  if (!inhalt.isEmpty()) {
-    Schreibvorgang vorgang(pfad, false);
-    vorgang.Schreiben(0, inhalt);
-    if (!vorgang.Ausfuehren()) return false;
-  }
-  if (laengeJetzt <= inhalt.size()) return true;
-  QFile datei(pfad);
-  return datei.resize(inhalt.size());
+// The write layer cuts a file that was longer within the same all-or-nothing
+// step; putting a file back is not a new entry of the history.
+bool Dateisatz::Schreiben(const QString& pfad, const QByteArray& inhalt, const QString& beschreibung) {
+  if (inhalt.isEmpty()) return QFile(pfad).resize(0);
+  Schreibvorgang vorgang(pfad, false);
+  vorgang.Schreiben(0, inhalt);
+  vorgang.LaengeSetzen(inhalt.size());
+  if (beschreibung.isEmpty())
+    vorgang.OhneVerlauf();
+  else
+    vorgang.Beschreibung(beschreibung);
+  return vorgang.Ausfuehren();
 }
 
 bool Dateisatz::Zurueck(const Eintrag& e) {
   if (!e.vorhanden) return QFile::remove(e.pfad);
-  return Schreiben(e.pfad, e.alt, QFileInfo(e.pfad).size());
+  return Schreiben(e.pfad, e.alt, QString());
 }
 
 bool Dateisatz::WieVorher(const Eintrag& e) {
@@ -62,7 +65,7 @@ bool Dateisatz::Ausfuehren() {
   for (Eintrag& e : m_dateien)
     if (!Vorher(e)) return false;
   for (size_t i = 0; i < m_dateien.size(); ++i) {
-    if (Schreiben(m_dateien[i].pfad, m_dateien[i].neu, m_dateien[i].alt.size())) continue;
+    if (Schreiben(m_dateien[i].pfad, m_dateien[i].neu, m_beschreibung)) continue;
     // The failed file itself may have been created, or written but not cut
     // to its new length.
     std::vector<QString> alle, verloren;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
 #include <vector>
 
 // Whole files that belong together, written as one: each goes through its own
@@ -11,6 +12,8 @@
 // removes it again when it did not exist.
 class Dateisatz {
  public:
+  // What the write history shows for each of the files.
+  explicit Dateisatz(QString beschreibung) : m_beschreibung(std::move(beschreibung)) {}
   void Datei(const QString& pfad, const QByteArray& inhalt);
 
   // True when every file holds its new content. Otherwise every file holds
@@ -26,9 +29,10 @@ class Dateisatz {
     bool vorhanden = false;
   };
   bool Vorher(Eintrag& e) const;
-  static bool Schreiben(const QString& pfad, const QByteArray& inhalt, qint64 laengeJetzt);
+  static bool Schreiben(const QString& pfad, const QByteArray& inhalt, const QString& beschreibung);
   static bool Zurueck(const Eintrag& e);
   static bool WieVorher(const Eintrag& e);
 
+  QString m_beschreibung;
   std::vector<Eintrag> m_dateien;
 };

@@ -63,7 +63,7 @@ bool ErsetzenErlaubt() {
 }
 
 bool Schreiben(const QByteArray& rom) {
-  Dateisatz satz;
+  Dateisatz satz(QStringLiteral("Originaldaten aus dem Rom angelegt"));
   satz.Datei(Pfad(Seitendateien[0]), Originaldaten::TilesetsGb(rom));
   satz.Datei(Pfad(Seitendateien[1]), Originaldaten::OriginalPointerIni(rom));
   satz.Datei(Pfad(Seitendateien[2]), Originaldaten::OriginalPaletten(rom));
