@@ -38,6 +38,7 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Öffnen = Eintrag(datei, "Cmd_Öffnen", QStringLiteral("&Rom öffnen"));
   Cmd_Öffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QStringLiteral("&Bild laden"), false);
+  Cmd_BildSpeichern = Eintrag(datei, "Cmd_BildSpeichern", QStringLiteral("Bild s&peichern..."), false);
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
 
@@ -89,6 +90,7 @@ void frm_Angaben::MenüsAufbauen() {
   };
   bei(Cmd_Öffnen, &frm_Angaben::Cmd_Öffnen_Click);
   bei(Cmd_BLaden, &frm_Angaben::Cmd_BLaden_Click);
+  bei(Cmd_BildSpeichern, &frm_Angaben::Cmd_BildSpeichern_Click);
   connect(Cmd_Beenden, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
   bei(Cmd_sucheOff, &frm_Angaben::Cmd_sucheOff_Click);
   bei(Cmd_Einfügen, &frm_Angaben::Cmd_Einfügen_Click);
