@@ -27,6 +27,8 @@ const Ziel Ziele[] = {
     {"4 Paint stroke, 200 events/16 tiles", "Malstrich", "Malstrich_Nackt", "bare widget", 20.0, -1},
     {"5 Start-up until idle", "Start_Hauptfenster", "Start_Leerfenster", "bare QMainWnd", -1, 1.5},
     {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
+    {"8 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
+    {"9 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
 };
 
 std::string Maschine() {

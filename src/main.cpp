@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QSettings>
 #include <cstdio>
+#include <optional>
 
 #include "Optionstext.h"
 #include "Pngexport.h"
@@ -29,7 +30,8 @@ int Fehler(const QString& text) {
 }
 
 struct Schalter {
-  QCommandLineOption hilfe{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Zeigt diese Hilfe.")};
+  QCommandLineOption hilfe{{QStringLiteral("h"), QStringLiteral("help")},
+                           QStringLiteral("Zeigt diese Hilfe.")};
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                              QStringLiteral("Zeigt die Versionsnummer.")};
   QCommandLineOption export_{QStringLiteral("export-png"),
@@ -41,10 +43,11 @@ struct Schalter {
                                            "spiel (die Paletten der Romdatei). Ohne Angabe: wie in den "
                                            "gespeicherten Optionen."),
                             QStringLiteral("fest|grau|spiel")};
-  QCommandLineOption zeit{QStringLiteral("zeit"),
-                          QStringLiteral("Tageszeit der Paletten bei --farben spiel, 0 bis 4. Ohne Angabe: wie "
-                                         "in den gespeicherten Optionen."),
-                          QStringLiteral("0..4")};
+  QCommandLineOption zeit{
+      QStringLiteral("zeit"),
+      QStringLiteral("Tageszeit der Paletten bei --farben spiel, 0 bis 4. Ohne Angabe: wie "
+                     "in den gespeicherten Optionen."),
+      QStringLiteral("0..4")};
 };
 
 // QCommandLineParser's own headings are English.
@@ -63,15 +66,46 @@ Optionen GespeicherteOptionen() {
                               .toString());
 }
 
+std::optional<Tilesetbild::Farbart> FarbartAus(const QString& wert) {
+  if (wert == QLatin1String("fest")) return Tilesetbild::Farbart::Fest;
+  if (wert == QLatin1String("grau")) return Tilesetbild::Farbart::Grau;
+  if (wert == QLatin1String("spiel")) return Tilesetbild::Farbart::Spiel;
+  return std::nullopt;
+}
+
+int Exportieren(const QCommandLineParser& parser, const Schalter& o) {
+  bool zahl = false;
+  const int n = parser.value(o.export_).toInt(&zahl);
+  if (!zahl || n < 1 || n > 28)
+    return Fehler(
+        QStringLiteral("Ungültige Tileset-Nummer '%1': erlaubt sind 1 bis 28.").arg(parser.value(o.export_)));
+  const Optionen gespeichert = GespeicherteOptionen();
+  const auto art =
+      parser.isSet(o.farben) ? FarbartAus(parser.value(o.farben)) : Tilesetbild::ArtAus(gespeichert);
+  if (!art)
+    return Fehler(QStringLiteral("Ungültige Farben '%1': erlaubt sind fest, grau und spiel.")
+                      .arg(parser.value(o.farben)));
+  const int zeit = parser.isSet(o.zeit) ? parser.value(o.zeit).toInt(&zahl) : gespeichert.Zeit;
+  if (!zahl || zeit < 0 || zeit > 4)
+    return Fehler(
+        QStringLiteral("Ungültige Tageszeit '%1': erlaubt sind 0 bis 4.").arg(parser.value(o.zeit)));
+  const QStringList dateien = parser.positionalArguments();
+  const QString fehler =
+      Pngexport::Schreiben(dateien.at(1), Seitenordner::Waehlen(QCoreApplication::applicationDirPath()), n,
+                           *art, zeit, dateien.at(0));
+  return fehler.isEmpty() ? 0 : Fehler(fehler);
+}
+
 int Befehlszeile() {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Tessaron %1: Editor für die Tilesets eines Game-Boy-Color-Spiels.\n"
                      "Ohne Optionen öffnet sich das Fenster (mit ROM als Argument: diese Romdatei).")
           .arg(QStringLiteral(TESSARON_VERSION)));
-  Schalter o;
+  const Schalter o;
   parser.addOptions({o.hilfe, o.version, o.export_, o.farben, o.zeit});
-  parser.addPositionalArgument(QStringLiteral("DATEI.png"), QStringLiteral("Das Bild, das geschrieben wird."));
+  parser.addPositionalArgument(QStringLiteral("DATEI.png"),
+                               QStringLiteral("Das Bild, das geschrieben wird."));
   parser.addPositionalArgument(QStringLiteral("ROM"), QStringLiteral("Die Romdatei (.gb oder .gbc)."));
   if (!parser.parse(QCoreApplication::arguments())) {
     const QStringList unbekannt = parser.unknownOptionNames();
@@ -88,34 +122,7 @@ int Befehlszeile() {
   }
   if (!parser.isSet(o.export_) || parser.positionalArguments().size() != 2)
     return Fehler(QStringLiteral("Aufruf: tessaron --export-png N DATEI.png ROM (siehe tessaron --help)."));
-
-  bool zahl = false;
-  const int n = parser.value(o.export_).toInt(&zahl);
-  if (!zahl || n < 1 || n > 28)
-    return Fehler(QStringLiteral("Ungültige Tileset-Nummer '%1': erlaubt sind 1 bis 28.").arg(parser.value(o.export_)));
-  const Optionen gespeichert = GespeicherteOptionen();
-  Tilesetbild::Farbart art = Tilesetbild::ArtAus(gespeichert);
-  if (parser.isSet(o.farben)) {
-    const QString wert = parser.value(o.farben);
-    if (wert == QLatin1String("fest"))
-      art = Tilesetbild::Farbart::Fest;
-    else if (wert == QLatin1String("grau"))
-      art = Tilesetbild::Farbart::Grau;
-    else if (wert == QLatin1String("spiel"))
-      art = Tilesetbild::Farbart::Spiel;
-    else
-      return Fehler(QStringLiteral("Ungültige Farben '%1': erlaubt sind fest, grau und spiel.").arg(wert));
-  }
-  int zeit = gespeichert.Zeit;
-  if (parser.isSet(o.zeit)) {
-    zeit = parser.value(o.zeit).toInt(&zahl);
-    if (!zahl || zeit < 0 || zeit > 4)
-      return Fehler(QStringLiteral("Ungültige Tageszeit '%1': erlaubt sind 0 bis 4.").arg(parser.value(o.zeit)));
-  }
-  const QStringList dateien = parser.positionalArguments();
-  const QString fehler = Pngexport::Schreiben(dateien.at(1), Seitenordner::Waehlen(QCoreApplication::applicationDirPath()),
-                                              n, art, zeit, dateien.at(0));
-  return fehler.isEmpty() ? 0 : Fehler(fehler);
+  return Exportieren(parser, o);
 }
 }  // namespace
 

@@ -14,7 +14,8 @@ QString Schreiben(const QImage& bild, const QString& pfad) {
   // A write that fails only when the buffer goes out must still cancel the
   // file: the commit alone would not notice it.
   if (!schreiber.write(bild) || !datei.flush()) {
-    const QString grund = datei.error() != QFileDevice::NoError ? datei.errorString() : schreiber.errorString();
+    const QString grund =
+        datei.error() != QFileDevice::NoError ? datei.errorString() : schreiber.errorString();
     datei.cancelWriting();
     return grund;
   }
@@ -23,7 +24,8 @@ QString Schreiben(const QImage& bild, const QString& pfad) {
 }
 
 QString Fehlertext(const QString& pfad, const QString& grund) {
-  return QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden:\n%2\nDie Datei wurde nicht verändert.")
+  return QStringLiteral(
+             "Die Datei '%1' konnte nicht geschrieben werden:\n%2\nDie Datei wurde nicht verändert.")
       .arg(pfad, grund);
 }
 

@@ -57,8 +57,8 @@ Geladen Laden(const QString& rom, const QString& ordner, int n, Tilesetbild::Far
     g.fehler = QStringLiteral("Die Datei '%1' wurde nicht gefunden oder sie ist leer.").arg(tilesetsGb);
     return g;
   }
-  const auto texte = Tilesetblock::Lesen(
-      Dateizugriff::Lesen(quelle.datei, HexZuZahl(quelle.offset), Tilesetblock::Laenge));
+  const auto texte =
+      Tilesetblock::Lesen(Dateizugriff::Lesen(quelle.datei, HexZuZahl(quelle.offset), Tilesetblock::Laenge));
   for (int k = 0; k < Tilesetblock::Kacheln; ++k) g.vorlage.kacheln[k] = KachelTextZuZellen(texte[k]);
   g.vorlage.art = art;
   if (art == Tilesetbild::Farbart::Spiel) {

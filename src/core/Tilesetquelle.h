@@ -18,11 +18,11 @@ constexpr int Tilesets = 28;
 std::array<QString, Tilesets + 1> OriginalPointer(const QByteArray& ini);
 
 struct Quelle {
-  QString zeiger;    // the ROM's graphics pointer (BBLLHH)
-  QString ort;       // the offset it leads to (hex)
-  QString datei;     // the file the tiles are read from
-  QString offset;    // the stored tileset block's offset there (hex)
-  bool verschoben;   // the pointer differs from the original one
+  QString zeiger;   // the ROM's graphics pointer (BBLLHH)
+  QString ort;      // the offset it leads to (hex)
+  QString datei;    // the file the tiles are read from
+  QString offset;   // the stored tileset block's offset there (hex)
+  bool verschoben;  // the pointer differs from the original one
 };
 
 Quelle ImRom(const QString& rom, const QString& tilesetsGb, int n, const QString& orgPointer);

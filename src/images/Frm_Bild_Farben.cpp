@@ -25,8 +25,9 @@ void Frm_Bild::BildLaden(const QString& Pfad) {
   }
   // Indices do not depend on see-through colours; flattening would lose them.
   m_nachIndex = Indexbild::Erkannt(geladen.bild, QImageReader::imageFormat(Pfad));
-  m_bild = m_nachIndex ? geladen.bild
-                       : Bildimport::AufGrund(geladen.bild, Pic_Bild->palette().color(Pic_Bild->backgroundRole()));
+  m_bild = m_nachIndex
+               ? geladen.bild
+               : Bildimport::AufGrund(geladen.bild, Pic_Bild->palette().color(Pic_Bild->backgroundRole()));
   Module1.BildDatei = Pfad;
   Pic_Bild->setPixmap(QPixmap::fromImage(m_bild));
   Label2->setText(Pfad);

@@ -24,7 +24,8 @@ Tilesetbild::Vorlage Vorlage(Frm_PalettenZu& zuordnung) {
   Tilesetbild::Vorlage v;
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   for (int k = 1; k <= std::min(ansicht.AnzahlTiles(), Tilesetbild::Kacheln); ++k)
-    for (int z = 1; z <= 64; ++z) v.kacheln[k - 1][z - 1] = static_cast<std::uint8_t>(ansicht.Fläche(k).Nummer(z));
+    for (int z = 1; z <= 64; ++z)
+      v.kacheln[k - 1][z - 1] = static_cast<std::uint8_t>(ansicht.Fläche(k).Nummer(z));
   v.art = Art();
   if (v.art != Tilesetbild::Farbart::Spiel) return v;
   const int t = std::clamp(Module1.Tageszeit, 0, 4);

@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <csignal>
 
-#include "Frm_Bild.h"
 #include "Flaeche.h"
+#include "Frm_Bild.h"
 #include "Frm_Optionen.h"
 #include "Welt.h"
 #include "frm_Angaben.h"
@@ -20,7 +20,8 @@ Rombau::Plan Doppelfarben() {
 }
 
 void OptionenSetzen(const QString& text) {
-  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")).setValue(QStringLiteral("Einstelungen/Speicher"), text);
+  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+      .setValue(QStringLiteral("Einstelungen/Speicher"), text);
 }
 
 // The colour of colour number c of palette p at time t, from the plan's bytes.
@@ -80,7 +81,8 @@ class TestRundreise : public QObject {
         for (int c = 0; c < 4; ++c) QCOMPARE(bild.color(4 * p + c), Spielfarbe(u.plan, 2, p, c));
       const QByteArray& zuordnung = u.plan.tilesets[2].zuordnung;
       for (int k = 0; k < 96; ++k)
-        QCOMPARE(bild.pixelIndex(8 * (k % 16), 8 * (k / 16)) / 4, quint8(zuordnung[k / 2]) >> (k % 2 ? 4 : 0) & 15);
+        QCOMPARE(bild.pixelIndex(8 * (k % 16), 8 * (k / 16)) / 4,
+                 quint8(zuordnung[k / 2]) >> (k % 2 ? 4 : 0) & 15);
     } else {
       const auto& farben = optionen[0] == QLatin1Char('1') ? Welt::Festfarben : Welt::Grau;
       QCOMPARE(bild.colorCount(), 4);

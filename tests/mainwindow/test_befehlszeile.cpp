@@ -29,12 +29,13 @@ Lauf Starten(const Testumgebung& u, const QStringList& argumente) {
   p.setProcessEnvironment(umgebung);
   p.start(programm, argumente);
   p.waitForFinished(60000);
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()),
-          p.readAllStandardOutput()};
+  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+          QString::fromUtf8(p.readAllStandardError()), p.readAllStandardOutput()};
 }
 
 void OptionenSetzen(const QString& text) {
-  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")).setValue(QStringLiteral("Einstelungen/Speicher"), text);
+  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+      .setValue(QStringLiteral("Einstelungen/Speicher"), text);
 }
 
 QStringList Inhalt(const Testumgebung& u) {
@@ -60,7 +61,8 @@ class TestBefehlszeile : public QObject {
     QTest::addColumn<QStringList>("farben");
     QTest::addRow("Tilesets.gb, fest") << 1 << "10011510" << QStringList{"--farben", "fest"};
     QTest::addRow("verschoben, grau") << 2 << "01011510" << QStringList{"--farben=grau"};
-    QTest::addRow("verschoben, spiel, Nacht") << 5 << "00131510" << QStringList{"--farben", "spiel", "--zeit", "3"};
+    QTest::addRow("verschoben, spiel, Nacht")
+        << 5 << "00131510" << QStringList{"--farben", "spiel", "--zeit", "3"};
     QTest::addRow("gespeicherte Optionen") << 28 << "00141510" << QStringList{};
   }
   void wieDasMenue() {
@@ -85,12 +87,15 @@ class TestBefehlszeile : public QObject {
     QTest::addRow("Nummer 0") << QStringList{"--export-png", "0", "aus.png", "test.gb"} << "'0'";
     QTest::addRow("Nummer 29") << QStringList{"--export-png", "29", "aus.png", "test.gb"} << "'29'";
     QTest::addRow("Nummer x") << QStringList{"--export-png", "x", "aus.png", "test.gb"} << "'x'";
-    QTest::addRow("Farben") << QStringList{"--export-png", "1", "aus.png", "test.gb", "--farben", "bunt"} << "'bunt'";
+    QTest::addRow("Farben") << QStringList{"--export-png", "1", "aus.png", "test.gb", "--farben", "bunt"}
+                            << "'bunt'";
     QTest::addRow("Zeit") << QStringList{"--export-png", "1", "aus.png", "test.gb", "--zeit", "5"} << "'5'";
     QTest::addRow("Ziel ist Ordner") << QStringList{"--export-png", "1", "ordner", "test.gb"} << "ordner";
-    QTest::addRow("Ordner fehlt") << QStringList{"--export-png", "1", "fehlt/aus.png", "test.gb"} << "fehlt/aus.png";
+    QTest::addRow("Ordner fehlt") << QStringList{"--export-png", "1", "fehlt/aus.png", "test.gb"}
+                                  << "fehlt/aus.png";
     QTest::addRow("ROM fehlt im Aufruf") << QStringList{"--export-png", "1", "aus.png"} << "DATEI.png ROM";
-    QTest::addRow("unbekannte Option") << QStringList{"--export-png", "1", "--bunt", "aus.png", "test.gb"} << "'bunt'";
+    QTest::addRow("unbekannte Option")
+        << QStringList{"--export-png", "1", "--bunt", "aus.png", "test.gb"} << "'bunt'";
   }
   void fehler() {
     QFETCH(QStringList, argumente);
