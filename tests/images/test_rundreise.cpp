@@ -19,18 +19,21 @@ Rombau::Plan Doppelfarben() {
   return plan;
 }
 
-void OptionenSetzen(const QString& text) {
-  QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-      .setValue(QStringLiteral("Einstelungen/Speicher"), text);
+// The colour table the options promise: the pinned fixed colours, or the
+// plan's 32 colours of time of day 2, each channel 8 x its component.
+QList<QRgb> Tabelle(const QString& optionen, const Rombau::Plan& plan) {
+  QList<QRgb> tabelle;
+  for (int i = 128; optionen[2] == QLatin1Char('1') && i < 192; i += 2) {
+    const int w = quint8(plan.paletten[i]) | quint8(plan.paletten[i + 1]) << 8;
+    tabelle << qRgb((w & 31) * 8, (w >> 5 & 31) * 8, (w >> 10 & 31) * 8);
+  }
+  if (optionen[2] != QLatin1Char('1'))
+    for (std::uint32_t f : optionen[0] == QLatin1Char('1') ? Welt::Festfarben : Welt::Grau)
+      tabelle << qRgb(f & 0xFF, f >> 8 & 0xFF, f >> 16);
+  return tabelle;
 }
 
-// The colour of colour number c of palette p at time t, from the plan's bytes.
-QRgb Spielfarbe(const Rombau::Plan& plan, int t, int p, int c) {
-  const int i = 64 * t + 8 * p + 2 * c;
-  const int wort = quint8(plan.paletten[i]) | quint8(plan.paletten[i + 1]) << 8;
-  return qRgb((wort & 31) * 8, (wort >> 5 & 31) * 8, (wort >> 10 & 31) * 8);
-}
-
+// A 2x enlargement as a painting program makes it, keeping the index table.
 QImage Verdoppelt(const QImage& bild) {
   QImage gross(2 * bild.width(), 2 * bild.height(), QImage::Format_Indexed8);
   gross.setColorTable(bild.colorTable());
@@ -46,6 +49,18 @@ Frm_Bild& Einlesen(frm_Angaben& f, const QString& pfad, int faktor) {
   b.BildLaden(pfad);
   return b;
 }
+
+// Files cannot grow beyond 64 bytes while it lives, as on a full disk.
+struct VollePlatte {
+  rlimit alt{};
+  VollePlatte() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &alt);
+    const rlimit grenze{64, alt.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &grenze);
+  }
+  ~VollePlatte() { setrlimit(RLIMIT_FSIZE, &alt); }
+};
 }  // namespace
 
 class TestRundreise : public QObject {
@@ -63,32 +78,21 @@ class TestRundreise : public QObject {
   void rundreise() {
     QFETCH(QString, optionen);
     QFETCH(int, faktor);
-    OptionenSetzen(optionen);
-    Testumgebung u(Doppelfarben(), false);
-    u.FensterNeu();
+    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+        .setValue(QStringLiteral("Einstelungen/Speicher"), optionen);
+    Testumgebung u(Doppelfarben());
     frm_Angaben& f = Welt::Offen(u, 2);
     Welt::Bemalen();
     const QStringList vorher = Welt::Ansicht();
     const QString pfad = u.Pfad(QStringLiteral("tileset.png"));
     f.BildSpeichern(pfad);
     QVERIFY2(u.meldungen.empty(), qPrintable(u.Texte()));
-
     const QImage bild(pfad);
     QCOMPARE(bild.size(), QSize(128, 48));
-    if (optionen[2] == QLatin1Char('1')) {
-      QCOMPARE(bild.colorCount(), 32);
-      for (int p = 0; p < 8; ++p)
-        for (int c = 0; c < 4; ++c) QCOMPARE(bild.color(4 * p + c), Spielfarbe(u.plan, 2, p, c));
-      const QByteArray& zuordnung = u.plan.tilesets[2].zuordnung;
-      for (int k = 0; k < 96; ++k)
-        QCOMPARE(bild.pixelIndex(8 * (k % 16), 8 * (k / 16)) / 4,
-                 quint8(zuordnung[k / 2]) >> (k % 2 ? 4 : 0) & 15);
-    } else {
-      const auto& farben = optionen[0] == QLatin1Char('1') ? Welt::Festfarben : Welt::Grau;
-      QCOMPARE(bild.colorCount(), 4);
-      for (int c = 0; c < 4; ++c)
-        QCOMPARE(bild.color(c), qRgb(farben[c] & 0xFF, farben[c] >> 8 & 0xFF, farben[c] >> 16));
-    }
+    QCOMPARE(bild.colorTable(), Tabelle(optionen, u.plan));
+    const QByteArray& zuordnung = u.plan.tilesets[2].zuordnung;
+    for (int k = 0; optionen[2] == QLatin1Char('1') && k < 96; ++k)
+      QCOMPARE(bild.pixelIndex(8 * (k % 16), 8 * (k / 16)) / 4, quint8(zuordnung[k / 2]) >> (k % 2 * 4) & 15);
     const QString gross = u.Pfad(QStringLiteral("gross.png"));
     Verdoppelt(bild).save(gross);
 
@@ -100,7 +104,7 @@ class TestRundreise : public QObject {
     QCOMPARE(Welt::Ansicht(), vorher);
   }
 
-  // Which pictures are read by index, and that equal entries keep their numbers.
+  // Which pictures are read by index; entries 0 and 1 hold the same colour.
   void nachIndex_data() {
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<int>("eintraege");
@@ -119,19 +123,15 @@ class TestRundreise : public QObject {
     QImage bild(128, 48, QImage::Format_Indexed8);
     QList<QRgb> tabelle(eintraege, qRgb(10, 20, 30));
     tabelle[2] = qRgb(200, 0, 0);
-    tabelle[3] = qRgb(0, 0, 200);
-    bild.setColorTable(tabelle);  // entries 0 and 1 hold the same colour
+    bild.setColorTable(tabelle);
     for (int y = 0; y < 48; ++y)
       for (int x = 0; x < 128; ++x) bild.setPixel(x, y, x % eintraege);
     const QString pfad = u.Pfad(QStringLiteral("bild.") + QString::fromLatin1(format));
     QVERIFY(bild.save(pfad, format.constData()));
     Frm_Bild& b = Einlesen(f, pfad, 1);
     QCOMPARE(b.Cmd_Einfügen->isEnabled(), index);
-    if (!index) {
-      QCOMPARE(b.List->count(), 0);
-      return;
-    }
-    QCOMPARE(b.List->count(), eintraege);
+    QCOMPARE(b.List->count(), index ? eintraege : 0);
+    if (!index) return;
     QCOMPARE(b.List->item(1)->text(), QStringLiteral("Nr. 01    Farbe2 (Grün)"));
     b.Cmd_Einfügen_Click();
     QCOMPARE(Welt::Tile(1).DirektZurück(), QStringLiteral("12341234").repeated(8));
@@ -143,37 +143,62 @@ class TestRundreise : public QObject {
     QTest::addRow("Platte voll") << "alt.png" << false;
     QTest::addRow("Platte voll, Blöcke") << "alt.png" << true;
     QTest::addRow("Ordner gleichen Namens") << "ordner.png" << false;
-    QTest::addRow("Ordner fehlt") << "fehlt/neu.png" << false;
   }
   void fehlschlagLaesstDateiStehen() {
     QFETCH(QString, name);
     QFETCH(bool, bloecke);
     Testumgebung u;
     frm_Angaben& f = Welt::Offen(u, 1);
+    f.Cmd_Block_Click();
     u.Schreib(QStringLiteral("alt.png"), QByteArray(100, 'a'));
     QDir(u.Pfad({})).mkdir(QStringLiteral("ordner.png"));
     const QString pfad = u.Pfad(name);
     const QStringList vorher = QDir(u.Pfad({})).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    // A disk that takes no more than 64 bytes of any file.
-    const rlimit grenze{64, RLIM_INFINITY};
-    rlimit alt{};
-    getrlimit(RLIMIT_FSIZE, &alt);
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &grenze);
-    if (bloecke) {
-      f.Cmd_Block_Click();
-      frm_Block::Instanz().BlockBildSpeichern(pfad);
-    } else {
-      f.BildSpeichern(pfad);
+    {
+      VollePlatte platte;
+      bloecke ? frm_Block::Instanz().BlockBildSpeichern(pfad) : f.BildSpeichern(pfad);
     }
-    setrlimit(RLIMIT_FSIZE, &alt);
-    std::signal(SIGXFSZ, signal);
     QCOMPARE(u.meldungen.size(), size_t(1));
     QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
     QVERIFY(u.meldungen[0].text.contains(pfad));
     QCOMPARE(u.Lies(QStringLiteral("alt.png")), QByteArray(100, 'a'));
     QCOMPARE(QDir(u.Pfad({})).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), vorher);
     QVERIFY(QDir(u.Pfad(QStringLiteral("ordner.png"))).isEmpty());
+  }
+
+  // Block 01 from the tiles of the view (unsaved painting included), block
+  // 02 beside it with tile numbers that have no tile.
+  void bloeckeAlsBild() {
+    Rombau::Plan plan = Testdaten::Plan();
+    QByteArray& bloecke = plan.tilesets[1].bloecke;
+    for (int j = 0; j < 16; ++j) bloecke[j] = char(j < 8 ? j : 0x10 + j);
+    bloecke.replace(16, 16, QByteArray(16, char(0x60)));
+    bloecke[16 + 5] = char(0xFF);
+    Testumgebung u(plan);
+    frm_Angaben& f = Welt::Offen(u, 1);
+    Frm_Optionen::Instanz().Opt_Grau->click();
+    Welt::Bemalen();
+    f.Cmd_Block_Click();
+    const QString pfad = u.Pfad(QStringLiteral("bloecke.png"));
+    frm_Block::Instanz().BlockBildSpeichern(pfad);
+    QVERIFY2(u.meldungen.empty(), qPrintable(u.Texte()));
+
+    const QImage bild = QImage(pfad).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(bild.size(), QSize(512, 256));
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        const int j = (y / 8) * 4 + x / 8;
+        const int nummer = Welt::Tile(quint8(bloecke[j]) + 1).Nummer((y % 8) * 8 + x % 8 + 1);
+        const std::uint32_t grau = Welt::Grau[nummer - 1];
+        QCOMPARE(bild.pixel(x, y), qRgb(grau & 0xFF, grau >> 8 & 0xFF, grau >> 16));
+      }
+    }
+    // Block 02 right of block 01: the placeholder, grey crossed in red.
+    for (int j : {0, 5, 15}) {
+      const int x0 = 32 + (j % 4) * 8, y0 = (j / 4) * 8;
+      QCOMPARE(bild.pixel(x0, y0), qRgb(255, 0, 0));
+      QCOMPARE(bild.pixel(x0 + 3, y0), qRgb(128, 128, 128));
+    }
   }
 };
 
