@@ -28,6 +28,8 @@ const Ziel Ziele[] = {
     {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
     {"8 Take back insertion (ptr+erase)", "Einfuegen_Zuruecknehmen", "Einfuegen_Zeiger_Loeschen",
      "the insertion", 5.0, -1},
+    {"8 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
+    {"9 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
 };
 
 std::string Maschine() {

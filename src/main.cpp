@@ -1,9 +1,139 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
+#include <cstdio>
+#include <optional>
 
+#include "Optionstext.h"
+#include "Pngexport.h"
 #include "Seitenordner.h"
 #include "frm_Angaben.h"
 
+namespace {
+// The command line runs without a window, so it must not need a display:
+// it is recognised from argv before any application object exists.
+bool OhneFenster(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray a(argv[i]);
+    for (const char* name : {"--export-png", "--farben", "--zeit"})
+      if (a == name || a.startsWith(QByteArray(name) + '=')) return true;
+    if (a == "--help" || a == "-h" || a == "-?" || a == "--version" || a == "-v") return true;
+  }
+  return false;
+}
+
+int Fehler(const QString& text) {
+  QString zeile = text;
+  zeile.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  std::fprintf(stderr, "tessaron: %s\n", qUtf8Printable(zeile));
+  return 1;
+}
+
+struct Schalter {
+  QCommandLineOption hilfe{{QStringLiteral("h"), QStringLiteral("help")},
+                           QStringLiteral("Zeigt diese Hilfe.")};
+  QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                             QStringLiteral("Zeigt die Versionsnummer.")};
+  QCommandLineOption export_{QStringLiteral("export-png"),
+                             QStringLiteral("Schreibt Tileset N (1 bis 28) der Romdatei ROM als indiziertes "
+                                            "PNG-Bild (128 × 48) nach DATEI.png."),
+                             QStringLiteral("N")};
+  QCommandLineOption farben{QStringLiteral("farben"),
+                            QStringLiteral("Farben des Bildes: fest (Originalfarben), grau (Graustufen) oder "
+                                           "spiel (die Paletten der Romdatei). Ohne Angabe: wie in den "
+                                           "gespeicherten Optionen."),
+                            QStringLiteral("fest|grau|spiel")};
+  QCommandLineOption zeit{
+      QStringLiteral("zeit"),
+      QStringLiteral("Tageszeit der Paletten bei --farben spiel, 0 bis 4. Ohne Angabe: wie "
+                     "in den gespeicherten Optionen."),
+      QStringLiteral("0..4")};
+};
+
+// QCommandLineParser's own headings are English.
+QString Hilfetext(const QCommandLineParser& parser) {
+  QString text = parser.helpText();
+  text.replace(QStringLiteral("Usage:"), QStringLiteral("Aufruf:"));
+  text.replace(QStringLiteral("[options]"), QStringLiteral("[Optionen]"));
+  text.replace(QStringLiteral("Options:"), QStringLiteral("Optionen:"));
+  text.replace(QStringLiteral("Arguments:"), QStringLiteral("Argumente:"));
+  return text;
+}
+
+Optionen GespeicherteOptionen() {
+  return OptionstextLesen(QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+                              .value(QStringLiteral("Einstelungen/Speicher"), StandardOptionstext)
+                              .toString());
+}
+
+std::optional<Tilesetbild::Farbart> FarbartAus(const QString& wert) {
+  if (wert == QLatin1String("fest")) return Tilesetbild::Farbart::Fest;
+  if (wert == QLatin1String("grau")) return Tilesetbild::Farbart::Grau;
+  if (wert == QLatin1String("spiel")) return Tilesetbild::Farbart::Spiel;
+  return std::nullopt;
+}
+
+int Exportieren(const QCommandLineParser& parser, const Schalter& o) {
+  bool zahl = false;
+  const int n = parser.value(o.export_).toInt(&zahl);
+  if (!zahl || n < 1 || n > 28)
+    return Fehler(
+        QStringLiteral("Ungültige Tileset-Nummer '%1': erlaubt sind 1 bis 28.").arg(parser.value(o.export_)));
+  const Optionen gespeichert = GespeicherteOptionen();
+  const auto art =
+      parser.isSet(o.farben) ? FarbartAus(parser.value(o.farben)) : Tilesetbild::ArtAus(gespeichert);
+  if (!art)
+    return Fehler(QStringLiteral("Ungültige Farben '%1': erlaubt sind fest, grau und spiel.")
+                      .arg(parser.value(o.farben)));
+  const int zeit = parser.isSet(o.zeit) ? parser.value(o.zeit).toInt(&zahl) : gespeichert.Zeit;
+  if (!zahl || zeit < 0 || zeit > 4)
+    return Fehler(
+        QStringLiteral("Ungültige Tageszeit '%1': erlaubt sind 0 bis 4.").arg(parser.value(o.zeit)));
+  const QStringList dateien = parser.positionalArguments();
+  const QString fehler =
+      Pngexport::Schreiben(dateien.at(1), Seitenordner::Waehlen(QCoreApplication::applicationDirPath()), n,
+                           *art, zeit, dateien.at(0));
+  return fehler.isEmpty() ? 0 : Fehler(fehler);
+}
+
+int Befehlszeile() {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Tessaron %1: Editor für die Tilesets eines Game-Boy-Color-Spiels.\n"
+                     "Ohne Optionen öffnet sich das Fenster (mit ROM als Argument: diese Romdatei).")
+          .arg(QStringLiteral(TESSARON_VERSION)));
+  const Schalter o;
+  parser.addOptions({o.hilfe, o.version, o.export_, o.farben, o.zeit});
+  parser.addPositionalArgument(QStringLiteral("DATEI.png"),
+                               QStringLiteral("Das Bild, das geschrieben wird."));
+  parser.addPositionalArgument(QStringLiteral("ROM"), QStringLiteral("Die Romdatei (.gb oder .gbc)."));
+  if (!parser.parse(QCoreApplication::arguments())) {
+    const QStringList unbekannt = parser.unknownOptionNames();
+    return Fehler(unbekannt.isEmpty() ? QStringLiteral("Einer Option fehlt ihr Wert, oder sie nimmt keinen.")
+                                      : QStringLiteral("Unbekannte Option '%1'.").arg(unbekannt.first()));
+  }
+  if (parser.isSet(o.hilfe)) {
+    std::fputs(qUtf8Printable(Hilfetext(parser)), stdout);
+    return 0;
+  }
+  if (parser.isSet(o.version)) {
+    std::printf("Tessaron %s\n", TESSARON_VERSION);
+    return 0;
+  }
+  if (!parser.isSet(o.export_) || parser.positionalArguments().size() != 2)
+    return Fehler(QStringLiteral("Aufruf: tessaron --export-png N DATEI.png ROM (siehe tessaron --help)."));
+  return Exportieren(parser, o);
+}
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (OhneFenster(argc, argv)) {
+    QCoreApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tessaron"));
+    app.setOrganizationName(QStringLiteral("ZERAN"));
+    app.setApplicationVersion(QStringLiteral(TESSARON_VERSION));
+    return Befehlszeile();
+  }
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Tessaron"));
   app.setOrganizationName(QStringLiteral("ZERAN"));

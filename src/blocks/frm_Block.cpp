@@ -31,7 +31,7 @@ frm_Block::frm_Block() : QWidget(nullptr, Qt::Window) {
 void frm_Block::Aufbauen() {
   setObjectName(QStringLiteral("frm_Block"));
   setWindowTitle(QStringLiteral("Blockdaten"));
-  setFixedSize(272, 218);
+  setFixedSize(272, 250);
   Dunkelblau(*this);
 
   Cbo_Block = new QComboBox(this);
@@ -67,6 +67,9 @@ void frm_Block::Aufbauen() {
   Cmd_Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
   Cmd_Abbrechen->setObjectName(QStringLiteral("Cmd_Abbrechen"));
   Cmd_Abbrechen->setGeometry(140, 184, 124, 26);
+  Cmd_BlockBild = new QPushButton(QStringLiteral("Alle Blöcke als Bild speichern..."), this);
+  Cmd_BlockBild->setObjectName(QStringLiteral("Cmd_BlockBild"));
+  Cmd_BlockBild->setGeometry(8, 216, 256, 26);
 }
 
 void frm_Block::Verbinden() {
@@ -77,6 +80,7 @@ void frm_Block::Verbinden() {
   Pic_Block->MouseMove = Pic_Block->MouseDown;
   connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
   connect(Cmd_Abbrechen, &QPushButton::clicked, this, [this] { hide(); });
+  connect(Cmd_BlockBild, &QPushButton::clicked, this, [this] { Cmd_BlockBild_Click(); });
 }
 
 QString frm_Block::Ort(int Linie, int Reihe, int Brei) const { return Blockdaten::Ort(Linie, Reihe, Brei); }
@@ -94,6 +98,7 @@ void frm_Block::Leeren() {
   }
   Cbo_Block->setEnabled(false);
   Cmd_Speichern->setEnabled(false);
+  Cmd_BlockBild->setEnabled(false);
   Lbl_Tile->setText(QStringLiteral("Tile:"));
   Lbl_Block->setText(QStringLiteral("Block:"));
   Lbl_Offset->setText(QStringLiteral("Offset:"));
@@ -104,6 +109,7 @@ void frm_Block::Leeren() {
 void frm_Block::Bereit() {
   Cbo_Block->setEnabled(true);
   Cmd_Speichern->setEnabled(true);
+  Cmd_BlockBild->setEnabled(true);
 }
 
 void frm_Block::Cbo_Block_Click() {

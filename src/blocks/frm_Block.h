@@ -27,6 +27,10 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   void Pic_Tileset_MouseMove(int Button, int Shift, double X, double Y);
   void Pic_Block_MouseMove(int Button, int Shift, double X, double Y);
   void Cmd_Speichern_Click();
+  // All 127 blocks as one PNG. The click asks for the file name;
+  // BlockBildSpeichern writes to a name already chosen.
+  void Cmd_BlockBild_Click();
+  void BlockBildSpeichern(const QString& Pfad);
 
   // Without a ROM there is no block to show.
   void Leeren();
@@ -47,6 +51,7 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   QLabel* Lbl_Pos = nullptr;
   QPushButton* Cmd_Speichern = nullptr;
   QPushButton* Cmd_Abbrechen = nullptr;
+  QPushButton* Cmd_BlockBild = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

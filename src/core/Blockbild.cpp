@@ -54,12 +54,12 @@ void Kachel(const QImage& tileset, int t, QImage& ziel, int x, int y) {
   Kopieren(tileset, (spalte - 1) * Seite, (reihe - 1) * Seite, ziel, x, y);
 }
 
-void Platzhalter(QImage& ziel, int x, int y) {
+void Platzhalter(QImage& ziel, int x, int y, int seite) {
   QPainter maler(&ziel);
-  maler.fillRect(x, y, Seite, Seite, QColor(128, 128, 128));
+  maler.fillRect(x, y, seite, seite, QColor(128, 128, 128));
   maler.setPen(QColor(255, 0, 0));
-  maler.drawLine(x, y, x + Seite - 1, y + Seite - 1);
-  maler.drawLine(x + Seite - 1, y, x, y + Seite - 1);
+  maler.drawLine(x, y, x + seite - 1, y + seite - 1);
+  maler.drawLine(x + seite - 1, y, x, y + seite - 1);
 }
 
 }  // namespace Blockbild

@@ -25,6 +25,7 @@ void Kachel(const QImage& tileset, int t, QImage& ziel, int x, int y);
 void Kopieren(const QImage& quelle, int qx, int qy, QImage& ziel, int x, int y);
 
 // A grey cell crossed in red: a tile number the tileset does not have.
-void Platzhalter(QImage& ziel, int x, int y);
+// seite: the cell's width in pixels.
+void Platzhalter(QImage& ziel, int x, int y, int seite = 16);
 
 }  // namespace Blockbild

@@ -52,6 +52,10 @@ class Frm_Bild : public QDialog, public Einzeln<Frm_Bild> {
   void Pic_Bild_Click();
   void Opt_Click();
   void Farberkennung();
+  // A picture taken by its colour indices: every index assigned at once.
+  void IndexZuordnen();
+  // The six-digit colour key a swatch shows for a key of either kind.
+  QString Farbschluessel(const QString& schluessel) const;
   void Cbo_Inhalt_Click();
   void List_Click();
   // Background of a swatch: a colour key, or Knopffarbe for the empty swatch.
@@ -59,4 +63,5 @@ class Frm_Bild : public QDialog, public Einzeln<Frm_Bild> {
   static inline const QString Knopffarbe = QStringLiteral("8000000F");
 
   QImage m_bild;
+  bool m_nachIndex = false;
 };

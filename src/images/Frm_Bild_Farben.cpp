@@ -1,9 +1,11 @@
 #include <QFileDialog>
+#include <QImageReader>
 #include <QSignalBlocker>
 
 #include "Bildimport.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_Bild.h"
+#include "Indexbild.h"
 #include "Meldung.h"
 #include "Module1.h"
 
@@ -21,7 +23,11 @@ void Frm_Bild::BildLaden(const QString& Pfad) {
     Meldung(geladen.fehler, QStringLiteral("Fehler"));
     return;
   }
-  m_bild = Bildimport::AufGrund(geladen.bild, Pic_Bild->palette().color(Pic_Bild->backgroundRole()));
+  // Indices do not depend on see-through colours; flattening would lose them.
+  m_nachIndex = Indexbild::Erkannt(geladen.bild, QImageReader::imageFormat(Pfad));
+  m_bild = m_nachIndex
+               ? geladen.bild
+               : Bildimport::AufGrund(geladen.bild, Pic_Bild->palette().color(Pic_Bild->backgroundRole()));
   Module1.BildDatei = Pfad;
   Pic_Bild->setPixmap(QPixmap::fromImage(m_bild));
   Label2->setText(Pfad);
@@ -31,7 +37,10 @@ void Frm_Bild::BildLaden(const QString& Pfad) {
   Cmd_Einfügen->setEnabled(false);
   Cmd_Löschen->setEnabled(false);
   Farbfeld(Lbl_Farbe, Knopffarbe);
-  Farberkennung();
+  if (m_nachIndex)
+    IndexZuordnen();
+  else
+    Farberkennung();
   Cbo_Inhalt->setCurrentIndex(0);
   Cbo_Farben->setCurrentIndex(0);
 }
@@ -45,11 +54,12 @@ void Frm_Bild::Farberkennung() {
 }
 
 void Frm_Bild::Cbo_Inhalt_Click() {
-  if (Cbo_Inhalt->currentIndex() >= 0) Farbfeld(Pic_Inhalt, Cbo_Inhalt->currentText());
+  if (Cbo_Inhalt->currentIndex() >= 0) Farbfeld(Pic_Inhalt, Farbschluessel(Cbo_Inhalt->currentText()));
 }
 
 void Frm_Bild::List_Click() {
-  if (List->currentItem()) Farbfeld(Lbl_Farbe, Bildimport::Schluessel(List->currentItem()->text()));
+  if (List->currentItem())
+    Farbfeld(Lbl_Farbe, Farbschluessel(Bildimport::Schluessel(List->currentItem()->text())));
 }
 
 void Frm_Bild::Cmd_OK_Click() {
@@ -92,7 +102,8 @@ void Frm_Bild::Cmd_Einfügen_Click() {
   if (HauptAuswahlIndex() < 0 && Haupt.AuswahlSetzen) Haupt.AuswahlSetzen(0);
   QStringList eintraege;
   for (int i = 0; i < List->count(); ++i) eintraege << List->item(i)->text();
-  const auto texte = Bildimport::Kacheltexte(m_bild, Faktor, eintraege);
+  const auto texte = m_nachIndex ? Indexbild::Kacheltexte(m_bild, Faktor, eintraege)
+                                 : Bildimport::Kacheltexte(m_bild, Faktor, eintraege);
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   for (int r = 0; r < 6; ++r) {
     for (int c = 0; c < 16; ++c) {

@@ -19,6 +19,7 @@
 #include "Radfilter.h"
 #include "Selbsttest.h"
 #include "Tilesetblock.h"
+#include "Tilesetquelle.h"
 #include "Verlauf.h"
 #include "Zahlen.h"
 
@@ -163,11 +164,8 @@ void frm_Angaben::Form_Load() {
 
 void frm_Angaben::OriginalPointerLesen() {
   const QString pfad = Module1.ProgOrdner + QStringLiteral("OriginalPointer.ini");
-  for (int n = 1; n <= 28; ++n) {
-    const QByteArray satz = Dateizugriff::Lesen(pfad, 19 * (n - 1), 6);
-    const qsizetype ende = satz.indexOf('\0');
-    Module1.OrgPointer[n] = QString::fromLatin1(ende < 0 ? satz : satz.left(ende));
-  }
+  Module1.OrgPointer = Tilesetquelle::OriginalPointer(
+      Dateizugriff::Lesen(pfad, 0, Tilesetquelle::IniSatz * Tilesetquelle::Tilesets));
 }
 
 void frm_Angaben::Cmd_Öffnen_Click() {
@@ -234,22 +232,16 @@ void frm_Angaben::Auswahl_Click() {
     Module1.QuellOffset = Txt_Ort->text();
   } else {
     Module1.PointerOrt = HexStellen(Kopftabelle::ZeigerOrt(n), 6);
-    const QString zeiger = Kopftabelle::ZeigerLesen(Module1.RomDatei, n);
+    const auto quelle = Tilesetquelle::ImRom(Module1.RomDatei, TilesetsGb(), n, Module1.OrgPointer[n]);
     Module1.LadeSperre = 1;
-    Lbl_Pointer->setText(zeiger);
-    Txt_Ort->setText(PointerZuOffset(zeiger, 0, 0));
+    Lbl_Pointer->setText(quelle.zeiger);
+    Txt_Ort->setText(quelle.ort);
     Module1.LadeSperre = 0;
-    if (zeiger != Module1.OrgPointer[n]) {
-      Module1.NeuPointer[n] = zeiger;
-      Module1.QuellDatei = Module1.RomDatei;
-      Module1.QuellOffset = Txt_Ort->text();
-      Cmd_AltPointer->setVisible(true);
-      Cmd_PointeruLöschen->setVisible(true);
-    } else {
-      Module1.NeuPointer[n].clear();
-      Module1.QuellDatei = TilesetsGb();
-      Module1.QuellOffset = Hex((n - 1) * Tilesetblock::SatzLaenge);
-    }
+    Module1.NeuPointer[n] = quelle.verschoben ? quelle.zeiger : QString();
+    Module1.QuellDatei = quelle.datei;
+    Module1.QuellOffset = quelle.offset;
+    Cmd_AltPointer->setVisible(quelle.verschoben);
+    Cmd_PointeruLöschen->setVisible(quelle.verschoben);
   }
   if (!Chk_Original->isChecked())
     Module1.ZuordnungZeiger = Hex(HexZuZahl(Module1.ZuordnungBasis) + Kopftabelle::Satz * n);
@@ -288,6 +280,7 @@ void frm_Angaben::Laden() {
   ansicht.show();
   Cmd_Einfügen->setEnabled(true);
   Cmd_Einfügenals->setEnabled(true);
+  Cmd_BildSpeichern->setEnabled(true);
   PalettenZuZeigenWennAktiv();
   OptionenZeigenWennAktiv();
   show();
@@ -351,7 +344,8 @@ void frm_Angaben::Chk_Geheim_Click() {
 // to write.
 void frm_Angaben::OhneQuelle() {
   Auswahl->setEnabled(false);
-  for (QAction* a : {Cmd_Einfügen, Cmd_Einfügenals, Cmd_LeerTile, Cmd_Pointeränd}) a->setEnabled(false);
+  for (QAction* a : {Cmd_Einfügen, Cmd_Einfügenals, Cmd_BildSpeichern, Cmd_LeerTile, Cmd_Pointeränd})
+    a->setEnabled(false);
   Cmd_Laden->setVisible(false);
   Frm_Bearbeiten::Instanz().hide();
   Txt_Ort->clear();

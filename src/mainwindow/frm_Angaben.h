@@ -38,6 +38,7 @@ class frm_Angaben : public QMainWindow {
   // Menu items
   QAction* Cmd_Öffnen = nullptr;
   QAction* Cmd_BLaden = nullptr;
+  QAction* Cmd_BildSpeichern = nullptr;
   QAction* Cmd_OriginaldatenAnlegen = nullptr;
   QAction* Cmd_Sicherung = nullptr;
   QAction* Cmd_Beenden = nullptr;
@@ -107,6 +108,10 @@ class frm_Angaben : public QMainWindow {
   void EinfügenalsNachziehen();
   void Cmd_BLaden_Click();
 
+  // The tiles of the view as an indexed PNG. The click asks for the file
+  // name; BildSpeichern writes to a name already chosen.
+  void Cmd_BildSpeichern_Click();
+  void BildSpeichern(const QString& Pfad);
   // Original data from an unchanged ROM
 
   void Cmd_OriginaldatenAnlegen_Click();

@@ -38,6 +38,7 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Öffnen = Eintrag(datei, "Cmd_Öffnen", QStringLiteral("&Rom öffnen"));
   Cmd_Öffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QStringLiteral("&Bild laden"), false);
+  Cmd_BildSpeichern = Eintrag(datei, "Cmd_BildSpeichern", QStringLiteral("Bild s&peichern..."), false);
   Cmd_OriginaldatenAnlegen =
       Eintrag(datei, "Cmd_OriginaldatenAnlegen", QStringLiteral("&Originaldaten aus Rom anlegen..."), false);
   Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung", QStringLiteral("&Sicherungskopien anlegen"));
@@ -100,6 +101,7 @@ void frm_Angaben::MenüsAufbauen() {
   };
   bei(Cmd_Öffnen, &frm_Angaben::Cmd_Öffnen_Click);
   bei(Cmd_BLaden, &frm_Angaben::Cmd_BLaden_Click);
+  bei(Cmd_BildSpeichern, &frm_Angaben::Cmd_BildSpeichern_Click);
   bei(Cmd_OriginaldatenAnlegen, &frm_Angaben::Cmd_OriginaldatenAnlegen_Click);
   connect(Cmd_Beenden, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
   bei(Cmd_sucheOff, &frm_Angaben::Cmd_sucheOff_Click);

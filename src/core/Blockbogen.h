@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+#include "Blockbild.h"
+
+// All blocks of a tileset on one sheet, as a map maker sees them: 32 x 32
+// pixels a block (one pixel per tile pixel), 16 blocks a row in block order,
+// block 01 at the top left.
+namespace Blockbogen {
+
+constexpr int Seite = 32;
+constexpr int ProReihe = 16;
+constexpr int Bloecke = 127;
+constexpr int Breite = ProReihe * Seite;
+constexpr int Hoehe = (Bloecke + ProReihe - 1) / ProReihe * Seite;
+
+// bloecke: the records of blocks 01..7F, 16 tile numbers each; punkt: the
+// colour of a tile's cell as the view shows it. Tile numbers without a tile
+// get the block editor's placeholder.
+QImage Bauen(const Blockbild::Punkt& punkt, const QByteArray& bloecke);
+
+}  // namespace Blockbogen
