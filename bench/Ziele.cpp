@@ -25,6 +25,8 @@ const Ziel Ziele[] = {
     {"2 Tileset choice, whole + repaint", "Tilesetwahl", "Tilesetblock_Lesen", "read+decode", 5.0, -1},
     {"3 Zuteilen + Zuruekgeben, 96 tiles", "Zuteilen_Zurueckgeben", "Kachel_Codecs", "codecs only", 0.2, -1},
     {"4 Paint stroke, 200 events/16 tiles", "Malstrich", "Malstrich_Nackt", "bare widget", 20.0, -1},
+    {"4a Undo of that stroke, repainted", "Strich_Rueckgaengig", "Malstrich", "the stroke", 1.0, -1},
+    {"4b Redo of that stroke, repainted", "Strich_Wiederholen", "Malstrich", "the stroke", 1.0, -1},
     {"5 Start-up until idle", "Start_Hauptfenster", "Start_Leerfenster", "bare QMainWnd", -1, 1.5},
     {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
 };

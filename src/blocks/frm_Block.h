@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "Bearbeitungsverlauf.h"
 #include "Bildfeld.h"
 #include "Einzeln.h"
 
@@ -27,6 +28,10 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   void Pic_Tileset_MouseMove(int Button, int Shift, double X, double Y);
   void Pic_Block_MouseMove(int Button, int Shift, double X, double Y);
   void Cmd_Speichern_Click();
+
+  // One step per placed tile or drag (one part: the block's text); reading a
+  // block starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
 
   // Without a ROM there is no block to show.
   void Leeren();
@@ -57,4 +62,5 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   void AktuellSetzen(const QString& kachel);
 
   int m_ladevorgaenge = 0;
+  Bearbeitungsverlauf m_verlauf;
 };

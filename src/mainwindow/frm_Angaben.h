@@ -39,6 +39,8 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_Öffnen = nullptr;
   QAction* Cmd_BLaden = nullptr;
   QAction* Cmd_Beenden = nullptr;
+  QAction* Cmd_Rückgängig = nullptr;
+  QAction* Cmd_Wiederholen = nullptr;
   QAction* Cmd_sucheOff = nullptr;
   QAction* Cmd_Einfügen = nullptr;
   QAction* Cmd_Einfügenals = nullptr;
@@ -112,6 +114,7 @@ class frm_Angaben : public QMainWindow {
  private:
   void Aufbauen();
   void MenüsAufbauen();
+  void BearbeitenAufbauen(QMenu* menue);
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

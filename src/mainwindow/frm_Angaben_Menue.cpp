@@ -41,6 +41,8 @@ void frm_Angaben::MenüsAufbauen() {
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
 
+  BearbeitenAufbauen(Menue(leiste, "Mnu_Bearbeiten", QStringLiteral("&Bearbeiten")));
+
   QMenu* tileset = Menue(leiste, "mnuTileset", QStringLiteral("&Tileset"));
   Cmd_sucheOff = Eintrag(tileset, "Cmd_sucheOff", QStringLiteral("Leerer Offset &suchen"), false);
   Trenner(tileset, "Trenlinie1");
