@@ -114,4 +114,9 @@ void frm_Angaben::MenüsAufbauen() {
   });
   connect(Cmd_Tut, &QAction::triggered, this,
           [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
+
+  // Seven menus need more room than the designed client area: it widens
+  // rather than hide the last menus behind the menu bar's extension button.
+  QWidget* flaeche = centralWidget();
+  flaeche->setFixedWidth(std::max(flaeche->width(), leiste->sizeHint().width()));
 }
