@@ -22,7 +22,6 @@ class Bearbeitungsverlauf {
   Bearbeitungsverlauf& operator=(const Bearbeitungsverlauf&) = delete;
 
   QUndoStack& Stapel() { return m_stapel; }
-  bool Offen() const { return m_offen; }
 
   // Starts a step; a step still open ends first.
   void Beginnen(const QString& name);
@@ -32,7 +31,8 @@ class Bearbeitungsverlauf {
   void Merken(int teil, const QString& name);
   // Ends the open step, if any.
   void Beenden();
-  // The open step ends before either, so a stroke is never split by them.
+  // Both end the open step first: pressed during a stroke, undo takes back
+  // the stroke so far.
   void Rückgängig();
   void Wiederholen();
   // A fresh history: the content was read again.

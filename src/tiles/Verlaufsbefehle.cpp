@@ -17,7 +17,8 @@ void Benennen(QAction* a, const QString& text, const QString& schritt) {
   a->setText(schritt.isEmpty() ? text : text + QStringLiteral(": ") + schritt);
 }
 
-// `text` names the command; the action follows the step it would act on.
+// The action shows its command and the step it would act on, and is enabled
+// only while there is such a step.
 QAction* Befehl(QWidget& fenster, QUndoStack& stapel, bool rueckwaerts, const QList<QKeySequence>& tasten) {
   const QString text = rueckwaerts ? QStringLiteral("&Rückgängig") : QStringLiteral("&Wiederholen");
   auto* a = new QAction(&fenster);
