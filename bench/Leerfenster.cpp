@@ -9,7 +9,12 @@ struct Menue {
 };
 
 const Menue Menues[] = {
-    {"&Datei", {"&Rom öffnen", "&Bild laden", "-", "B&eenden"}},
+    {"&Datei",
+     {"&Rom öffnen", "&Bild laden", "Bild s&peichern...", "&Originaldaten aus Rom anlegen...",
+      "&Sicherungskopien anlegen", "-", "B&eenden"}},
+    {"&Bearbeiten",
+     {"&Rückgängig", "&Wiederholen", "-", "Letzte Dateiänderung &zurücknehmen",
+      "Dateiänderung &erneut ausführen", "Änderungs&verlauf..."}},
     {"&Tileset",
      {"Leerer Offset &suchen", "-", "&Einfügen", "Einfügen &als ...", "Tileset neu &Laden",
       "Leeres Tileset öffnen", "-"}},

@@ -25,11 +25,13 @@ const Ziel Ziele[] = {
     {"2 Tileset choice, whole + repaint", "Tilesetwahl", "Tilesetblock_Lesen", "read+decode", 5.0, -1},
     {"3 Zuteilen + Zuruekgeben, 96 tiles", "Zuteilen_Zurueckgeben", "Kachel_Codecs", "codecs only", 0.2, -1},
     {"4 Paint stroke, 200 events/16 tiles", "Malstrich", "Malstrich_Nackt", "bare widget", 20.0, -1},
+    {"4a Undo of that stroke, repainted", "Strich_Rueckgaengig", "Malstrich", "the stroke", 1.0, -1},
+    {"4b Redo of that stroke, repainted", "Strich_Wiederholen", "Malstrich", "the stroke", 1.0, -1},
     {"6 Image import 256x96, scan+fill", "Bild_Einlesen", "Bild_Abtasten", "QImage scan", 5.0, -1},
     {"8 Take back insertion (ptr+erase)", "Einfuegen_Zuruecknehmen", "Einfuegen_Zeiger_Loeschen",
      "the insertion", 5.0, -1},
-    {"8 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
-    {"9 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
+    {"9 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
+    {"10 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
 };
 
 std::string Maschine() {

@@ -2,6 +2,8 @@
 // across the top row to tile 16, each delivered to the tileset view and
 // painted before the next; against the same events to a bare widget that
 // repaints one cell each.
+// (4a, 4b) Undo and redo of such a stroke, repainted: one step of the view's
+// history, which sets back only the tiles the stroke changed.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "Bearbeitungsverlauf.h"
 #include "Benchwelt.h"
 #include "Frm_Bearbeiten.h"
 #include "Medianbericht.h"
@@ -73,7 +76,35 @@ void Malstrich_Nackt(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) Strich(flaeche, n++);
 }
+
+// Times `hin` (undo or redo) with its repaint; `zurueck` puts the step back untimed.
+void Verlaufsschritt(benchmark::State& state, bool rueckgaengig) {
+  Benchwelt::Gemeinsam().Fenster();
+  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
+  Bearbeitungsverlauf& verlauf = ansicht.Verlauf();
+  verlauf.Leeren();
+  for (int i = 1; i <= 16; ++i) ansicht.Fläche(i).Direkt(QString(64, QLatin1Char('4')));
+  Strich(ansicht.Fläche(1), 0);
+  if (!rueckgaengig) verlauf.Rückgängig();
+  QApplication::processEvents();
+  const auto hin = rueckgaengig ? &Bearbeitungsverlauf::Rückgängig : &Bearbeitungsverlauf::Wiederholen;
+  const auto zurueck = rueckgaengig ? &Bearbeitungsverlauf::Wiederholen : &Bearbeitungsverlauf::Rückgängig;
+  for (auto _ : state) {
+    (verlauf.*hin)();
+    QApplication::processEvents();
+    state.PauseTiming();
+    (verlauf.*zurueck)();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+  verlauf.Leeren();
+}
+
+void Strich_Rueckgaengig(benchmark::State& state) { Verlaufsschritt(state, true); }
+void Strich_Wiederholen(benchmark::State& state) { Verlaufsschritt(state, false); }
 }  // namespace
 
 BENCHMARK(Malstrich)->Apply(Wiederholt);
 BENCHMARK(Malstrich_Nackt)->Apply(Wiederholt);
+BENCHMARK(Strich_Rueckgaengig)->Apply(Wiederholt);
+BENCHMARK(Strich_Wiederholen)->Apply(Wiederholt);

@@ -48,3 +48,8 @@ void Bildfeld::mouseMoveEvent(QMouseEvent* event) {
   const QPointF p = event->position();
   if (MouseMove) MouseMove(Knoepfe(event->buttons()), Umschalt(event->modifiers()), p.x(), p.y());
 }
+
+void Bildfeld::mouseReleaseEvent(QMouseEvent* event) {
+  const QPointF p = event->position();
+  if (MouseUp) MouseUp(Knoepfe(event->button()), Umschalt(event->modifiers()), p.x(), p.y());
+}

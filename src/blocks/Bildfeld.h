@@ -5,8 +5,9 @@
 #include <functional>
 
 // A picture surface read and written pixel by pixel, one image pixel to one
-// screen pixel. Mouse positions are reported in pixels: a press reports the
-// button pressed, a move the buttons held (1 left, 2 right, 4 middle).
+// screen pixel. Mouse positions are reported in pixels: a press and a release
+// report the button pressed or released, a move the buttons held (1 left,
+// 2 right, 4 middle).
 class Bildfeld : public QWidget {
  public:
   using MausEreignis = std::function<void(int Button, int Shift, double X, double Y)>;
@@ -21,11 +22,13 @@ class Bildfeld : public QWidget {
 
   MausEreignis MouseDown;
   MausEreignis MouseMove;
+  MausEreignis MouseUp;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QImage m_bild;

@@ -9,6 +9,7 @@
 #include "Dunkelblau.h"
 #include "Frm_Kolli.h"
 #include "Module1.h"
+#include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
 namespace {
@@ -22,9 +23,16 @@ QString Sechsstellig(qint64 offset) {
 }
 }  // namespace
 
-frm_Block::frm_Block() : QWidget(nullptr, Qt::Window) {
+frm_Block::frm_Block()
+    : QWidget(nullptr, Qt::Window),
+      m_verlauf([](int) { return Module1.AktuellerBlock; },
+                [this](int, const QString& block) {
+                  Module1.AktuellerBlock = block;
+                  Zuteilen();
+                }) {
   Aufbauen();
   Verbinden();
+  VerlaufsbefehleAnlegen(*this, m_verlauf);
   Leeren();
 }
 
@@ -78,6 +86,7 @@ void frm_Block::Verbinden() {
   Pic_Tileset->MouseMove = Pic_Tileset->MouseDown;
   Pic_Block->MouseDown = [this](int b, int s, double x, double y) { Pic_Block_MouseMove(b, s, x, y); };
   Pic_Block->MouseMove = Pic_Block->MouseDown;
+  Pic_Block->MouseUp = [this](int, int, double, double) { m_verlauf.Beenden(); };
   connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
   connect(Cmd_Abbrechen, &QPushButton::clicked, this, [this] { hide(); });
   connect(Cmd_BlockBild, &QPushButton::clicked, this, [this] { Cmd_BlockBild_Click(); });
@@ -90,6 +99,7 @@ QString frm_Block::Ort2(int Zahl, int Weit) const { return Blockdaten::Ort2(Zahl
 bool frm_Block::IsInt(double Variable) { return Blockdaten::IsInt(Variable); }
 
 void frm_Block::Leeren() {
+  m_verlauf.Leeren();
   Module1.AktuellerBlock.clear();
   AktuellesTile.clear();
   {
@@ -118,6 +128,7 @@ void frm_Block::Cbo_Block_Click() {
   Module1.BlockOrt = Blockdaten::BlockOffset(HexZuZahl(Lbl_Pos->text()), i + 1);
   Lbl_Offset->setText(QStringLiteral("Offset: ") + Sechsstellig(Module1.BlockOrt));
   Lbl_Block->setText(QStringLiteral("Block: ") + HexStellen(i + 1, 2));
+  m_verlauf.Leeren();
   Module1.AktuellerBlock =
       Blockdaten::AusBytes(Dateizugriff::Lesen(Module1.RomDatei, Module1.BlockOrt, Blockdaten::SatzLaenge));
   ++m_ladevorgaenge;

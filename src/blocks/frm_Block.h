@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "Bearbeitungsverlauf.h"
 #include "Bildfeld.h"
 #include "Einzeln.h"
 
@@ -31,6 +32,10 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   // BlockBildSpeichern writes to a name already chosen.
   void Cmd_BlockBild_Click();
   void BlockBildSpeichern(const QString& Pfad);
+
+  // One step per placed tile or drag (one part: the block's text); reading a
+  // block starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
 
   // Without a ROM there is no block to show.
   void Leeren();
@@ -62,4 +67,5 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   void AktuellSetzen(const QString& kachel);
 
   int m_ladevorgaenge = 0;
+  Bearbeitungsverlauf m_verlauf;
 };

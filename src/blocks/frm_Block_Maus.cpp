@@ -36,6 +36,7 @@ void frm_Block::Pic_Block_MouseMove(int Button, int, double X, double Y) {
   const int x0 = Fix(X / Seite) * Seite, y0 = Fix(Y / Seite) * Seite;
   const int j = Ort(x0 / Seite, y0 / Seite, 4).toInt();
   if (Button == 1 && AktuellesTile.size() == 2) {
+    m_verlauf.Merken(0, QStringLiteral("Tile setzen"));
     const QImage& aktuell = Pic_Aktuell->Bild();
     Pic_Block->Aendern([&](QImage& bild) { Blockbild::Kopieren(aktuell, 0, 0, bild, x0, y0); });
     block = Blockdaten::Setzen(block, j, AktuellesTile);

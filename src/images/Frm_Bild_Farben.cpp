@@ -105,10 +105,12 @@ void Frm_Bild::Cmd_Einfügen_Click() {
   const auto texte = m_nachIndex ? Indexbild::Kacheltexte(m_bild, Faktor, eintraege)
                                  : Bildimport::Kacheltexte(m_bild, Faktor, eintraege);
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
-  for (int r = 0; r < 6; ++r) {
-    for (int c = 0; c < 16; ++c) {
-      const int i = ansicht.Ort(c + 1, r + 1);
-      if (i >= 1 && i <= ansicht.AnzahlTiles()) ansicht.Fläche(i).Direkt(texte[16 * r + c]);
+  ansicht.AlleÄndern(QStringLiteral("Bildimport"), [&ansicht, &texte] {
+    for (int r = 0; r < 6; ++r) {
+      for (int c = 0; c < 16; ++c) {
+        const int i = ansicht.Ort(c + 1, r + 1);
+        if (i >= 1 && i <= ansicht.AnzahlTiles()) ansicht.Fläche(i).Direkt(texte[16 * r + c]);
+      }
     }
-  }
+  });
 }

@@ -270,6 +270,7 @@ void frm_Angaben::Laden() {
   }
   const auto texte =
       Tilesetblock::Lesen(Dateizugriff::Lesen(quelle, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge));
+  ansicht.Verlauf().Leeren();
   for (int i = 1; i <= std::min(ansicht.AnzahlTiles(), Tilesetblock::Kacheln); ++i)
     ansicht.Fläche(i).Zuteilen(texte[i - 1]);
   FarbenZeigen();
@@ -291,7 +292,9 @@ void frm_Angaben::Laden() {
 void frm_Angaben::Cmd_LeerTile_Click() {
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   const QString leer(48, QLatin1Char('0'));
-  for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).Zuteilen(leer);
+  ansicht.AlleÄndern(QStringLiteral("Leeres Tileset"), [&ansicht, &leer] {
+    for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).Zuteilen(leer);
+  });
 }
 
 void frm_Angaben::Txt_Ort_Change() {
@@ -348,6 +351,7 @@ void frm_Angaben::OhneQuelle() {
     a->setEnabled(false);
   Cmd_Laden->setVisible(false);
   Frm_Bearbeiten::Instanz().hide();
+  Frm_Bearbeiten::Instanz().Verlauf().Leeren();  // nothing shown to undo on
   Txt_Ort->clear();
 }
 

@@ -42,6 +42,8 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_OriginaldatenAnlegen = nullptr;
   QAction* Cmd_Sicherung = nullptr;
   QAction* Cmd_Beenden = nullptr;
+  QAction* Cmd_Rückgängig = nullptr;
+  QAction* Cmd_Wiederholen = nullptr;
   QAction* Cmd_Zurücknehmen = nullptr;
   QAction* Cmd_Erneut = nullptr;
   QAction* Cmd_Verlauf = nullptr;
@@ -133,6 +135,7 @@ class frm_Angaben : public QMainWindow {
  private:
   void Aufbauen();
   void MenüsAufbauen();
+  void BearbeitenAufbauen(QMenu* menue);
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

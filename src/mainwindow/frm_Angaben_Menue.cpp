@@ -47,6 +47,7 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
 
   QMenu* bearbeiten = Menue(leiste, "Mnu_Bearbeiten", QStringLiteral("&Bearbeiten"));
+  BearbeitenAufbauen(bearbeiten);
   Trenner(bearbeiten, "Trenlinie_Verlauf");
   Cmd_Zurücknehmen =
       Eintrag(bearbeiten, "Cmd_Zurücknehmen", QStringLiteral("Letzte Dateiänderung &zurücknehmen"), false);
@@ -125,4 +126,9 @@ void frm_Angaben::MenüsAufbauen() {
   connect(Cmd_Tut, &QAction::triggered, this,
           [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
   VerlaufVerbinden();
+
+  // Seven menus need more room than the designed client area: it widens
+  // rather than hide the last menus behind the menu bar's extension button.
+  QWidget* flaeche = centralWidget();
+  flaeche->setFixedWidth(std::max(flaeche->width(), leiste->sizeHint().width()));
 }

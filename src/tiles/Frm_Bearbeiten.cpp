@@ -5,13 +5,16 @@
 #include <cmath>
 
 #include "Module1.h"
+#include "Verlaufsbefehle.h"
 
 namespace {
 constexpr int Twips = 15;
 }
 
 Frm_Bearbeiten::Frm_Bearbeiten()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_verlauf([this](int i) { return Fläche(i).DirektZurück(); },
+                [this](int i, const QString& zellen) { Fläche(i).Direkt(zellen); }) {
   setObjectName(QStringLiteral("Frm_Bearbeiten"));
   setWindowTitle(QStringLiteral("Tileset aussehen"));
   m_flaeche[0] = new ::Fläche(this);
@@ -20,6 +23,7 @@ Frm_Bearbeiten::Frm_Bearbeiten()
   TileVerbinden(0);
   AnzahlLinien = AnzahlReihen = 0;
   Module1.TileZähler = 0;
+  VerlaufsbefehleAnlegen(*this, m_verlauf);
 }
 
 void Frm_Bearbeiten::TileVerbinden(int i) {
@@ -30,6 +34,7 @@ void Frm_Bearbeiten::TileVerbinden(int i) {
 }
 
 void Frm_Bearbeiten::GrösseTile(int Reihen, int Linien) {
+  m_verlauf.Leeren();  // its steps name the tiles about to go
   for (int i = m_anzahl; i >= 1; --i) {
     delete m_flaeche[i];
     m_flaeche[i] = nullptr;

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
+#include "Bearbeitungsverlauf.h"
 #include "Einzeln.h"
 #include "Flaeche.h"
 
@@ -29,6 +31,12 @@ class Frm_Bearbeiten : public QWidget, public Einzeln<Frm_Bearbeiten> {
   void Fläche_MouseMove(int i, int Button, int Shift, double X, double Y);
   void Fläche_MouseUp(int i, int Button, int Shift, double X, double Y);
 
+  // The undo history of the tiles (parts: tile indices, texts: cell texts).
+  // Loading a tileset starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
+  // Runs `aenderung` over the whole view as one undo step named `name`.
+  void AlleÄndern(const QString& name, const std::function<void()>& aenderung);
+
   int AnzahlLinien = 0;
   int AnzahlReihen = 0;
 
@@ -38,7 +46,9 @@ class Frm_Bearbeiten : public QWidget, public Einzeln<Frm_Bearbeiten> {
 
  private:
   void TileVerbinden(int i);
+  void StrichMerken(int i);
 
   std::array<::Fläche*, 97> m_flaeche{};
   int m_anzahl = 0;
+  Bearbeitungsverlauf m_verlauf;
 };

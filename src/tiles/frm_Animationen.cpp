@@ -6,17 +6,22 @@
 #include "Frm_Farben.h"
 #include "Kachel.h"
 #include "Module1.h"
+#include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
 namespace {
 constexpr int Kachelbytes = 16;
 constexpr int Animationsbytes = 4 * Kachelbytes;
-
+const QString Malen = QStringLiteral("Malen");
 }  // namespace
 
-frm_Animationen::frm_Animationen() : QWidget(nullptr, Qt::Window) {
+frm_Animationen::frm_Animationen()
+    : QWidget(nullptr, Qt::Window),
+      m_verlauf([this](int i) { return Bild[i]->DirektZurück(); },
+                [this](int i, const QString& zellen) { Bild[i]->Direkt(zellen); }) {
   setAttribute(Qt::WA_DeleteOnClose);
   Aufbauen();
+  VerlaufsbefehleAnlegen(*this, m_verlauf);
   AnimOffset = {QString(), QStringLiteral("FC348"), QStringLiteral("FC3A7")};
   AnimPalette = {0, 6, 1};
 }
@@ -45,8 +50,18 @@ void frm_Animationen::Aufbauen() {
     Bild[i] = new Fläche2(this);
     Bild[i]->setObjectName(QStringLiteral("Bild(%1)").arg(i));
     Bild[i]->move(Twips(240 + 840 * (i - 1), 720, 600, 600).topLeft());
-    Bild[i]->MouseMove = [this, i](int, int, double, double) { Frm_Farben::Instanz().Folgen(*Bild[i]); };
+    BildVerbinden(i);
   }
+}
+
+// A tile paints itself right after it reports the move, so the tile is noted
+// before any cell of the stroke changes. A stroke stays inside its tile.
+void frm_Animationen::BildVerbinden(int i) {
+  Bild[i]->MouseMove = [this, i](int Button, int, double, double) {
+    Frm_Farben::Instanz().Folgen(*Bild[i]);
+    if (Button != 0) m_verlauf.Merken(i, Malen);
+  };
+  Bild[i]->MouseUp = [this](int, int, double, double) { m_verlauf.Beenden(); };
 }
 
 void frm_Animationen::Animation_Click() {
@@ -67,6 +82,7 @@ void frm_Animationen::Animation_Click() {
       Module1.RomDatei.isEmpty()
           ? QByteArray(Animationsbytes, '\0')
           : Dateizugriff::Lesen(Module1.RomDatei, HexZuZahl(AnimOffset[a]), Animationsbytes);
+  m_verlauf.Leeren();
   for (int i = 1; i <= 4; ++i)
     Bild[i]->Zuteilen(BytesZuKachelText(bytes.constData() + Kachelbytes * (i - 1)));
   Cmd_Speichern->setEnabled(!Module1.RomDatei.isEmpty());

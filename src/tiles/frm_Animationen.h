@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "Bearbeitungsverlauf.h"
 #include "Einzeln.h"
 #include "Flaeche.h"
 
@@ -21,6 +22,9 @@ class frm_Animationen : public QWidget, public Einzeln<frm_Animationen> {
   void Animation_Click();
   void Cmd_Speichern_Click();
 
+  // One step per stroke (parts: Bild 1..4); choosing an animation starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
+
   QComboBox* Animation = nullptr;
   QPushButton* Cmd_Speichern = nullptr;
   std::array<Fläche2*, 5> Bild{};  // 1..4
@@ -33,4 +37,7 @@ class frm_Animationen : public QWidget, public Einzeln<frm_Animationen> {
 
  private:
   void Aufbauen();
+  void BildVerbinden(int i);
+
+  Bearbeitungsverlauf m_verlauf;
 };
