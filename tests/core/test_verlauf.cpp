@@ -7,7 +7,8 @@
 #include "Verlauf.h"
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// Declared here: g++ ships the sanitizer runtime without its headers.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 size_t Belegt() { return __sanitizer_get_current_allocated_bytes(); }
 #else
 #include <malloc.h>

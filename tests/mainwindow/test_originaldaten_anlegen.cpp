@@ -8,6 +8,7 @@
 
 #include "Dateizugriff.h"
 #include "Schreiboperationen.h"
+#include "Welt.h"
 #include "frm_Angaben.h"
 
 namespace {
@@ -111,7 +112,7 @@ class TestOriginaldatenAnlegen : public QObject {
       PruefeAngelegt(u);
     } else {
       QVERIFY2(Geaendert(vorher, Stand(u)) == 0, qPrintable(u.Texte()));
-      QVERIFY(!MeldetErfolg(u));
+      QVERIFY(!Welt::HatErfolg(u));
     }
     u.meldungen.clear();
     u.fenster().RomÖffnen(u.rom());  // offered once a run at most
