@@ -104,17 +104,6 @@ class TestOptionen : public QObject {
     QCOMPARE(Gespeichert(), QStringLiteral("00111501"));
     QVERIFY(KurzeListen(k));
   }
-
-  // Closed, it only hides, and a tileset choice does not bring it back.
-  void schliessenVersteckt() {
-    Testumgebung u;
-    Welt::Offen(u);
-    u.fenster().Cmd_Optionen->trigger();
-    QVERIFY(Frm_Optionen::Instanz().isVisible());
-    Frm_Optionen::Instanz().close();
-    Welt::Waehlen(u.fenster(), 2);
-    QVERIFY(Frm_Optionen::Geladen() && !Frm_Optionen::Instanz().isVisible());
-  }
 };
 
 QTEST_MAIN(TestOptionen)
