@@ -67,6 +67,9 @@ class TestBloecke : public QObject {
     const Bildfeld* tileset = b.Pic_Tileset;
     b.show();
     QVERIFY(QTest::qWaitForWindowExposed(&b));
+    QMouseEvent schweben(QEvent::MouseMove, QPointF(20, 40), QPointF(), Qt::NoButton, {}, {});
+    QApplication::sendEvent(b.Pic_Tileset, &schweben);
+    QCOMPARE(b.Lbl_Tile->text(), QStringLiteral("Tile: 21"));
     QTest::mousePress(b.Pic_Tileset, Qt::LeftButton, {}, QPoint(40, 20));
     for (QPointF p : {QPointF(-1, 5), QPointF(5, -0.5), QPointF(256, 5), QPointF(5, 96)})
       b.Pic_Tileset_MouseMove(1, 0, p.x(), p.y());

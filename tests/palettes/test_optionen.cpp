@@ -104,6 +104,14 @@ class TestOptionen : public QObject {
     QCOMPARE(Gespeichert(), QStringLiteral("00111501"));
     QVERIFY(KurzeListen(k));
   }
+
+  // Closed, it only hides.
+  void schliessenVersteckt() {
+    Testumgebung u;
+    u.fenster().Cmd_Optionen->trigger();
+    Frm_Optionen::Instanz().close();
+    QVERIFY(Frm_Optionen::Geladen() && !Frm_Optionen::Instanz().isVisible());
+  }
 };
 
 QTEST_MAIN(TestOptionen)

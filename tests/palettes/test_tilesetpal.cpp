@@ -54,7 +54,7 @@ class TestTilesetPal : public QObject {
           QCOMPARE(Zeige(t, p).Lbl_Farbe[c]->text(), tabelle.mid(128 * t + 16 * p + 4 * c - 4, 4));
     QCOMPARE(Welt::Rom(u), rom);
 
-    f.Lbl_Farbe_Click(3);
+    QTest::mouseClick(f.Lbl_Farbe[3], Qt::LeftButton);
     const QString vorher = f.Lbl_Farbe[3]->text();
     f.Wert->setText(QStringLiteral("7F"));
     f.Cmd_HexRGB_Click();
@@ -63,6 +63,10 @@ class TestTilesetPal : public QObject {
     f.Wert->setText(QStringLiteral("E003"));
     f.Cmd_HexRGB_Click();
     QCOMPARE(f.Lbl_Farbe[3]->text(), QStringLiteral("E003"));
+    f.Cmd_Achtung_Click();  // a warning without a title
+    QCOMPARE(u.meldungen.back().titel, QStringLiteral("Tessaron"));
+    f.close();  // only hides
+    QVERIFY(Frm_TilesetPal::Geladen() && !f.isVisible());
   }
 
   // Blue set by its scroll bar, with original data: the save changes its two
@@ -148,6 +152,7 @@ class TestTilesetPal : public QObject {
     QTest::newRow("alles ersetzt") << Eingabe{"FF7F", -2, "0", {}, {}, {}, "0"};
     QTest::newRow("Ruecktaste") << Eingabe{"7F7A", -1, "", Qt::Key_Backspace, {}, {}, "7F7"};
     QTest::newRow("Strg+Ruecktaste") << Eingabe{"05", -1, "", Qt::Key_Backspace, S, {}, "05"};
+    QTest::newRow("Strg+A") << Eingabe{"05", -1, "", Qt::Key_A, S, {}, "05"};
     QTest::newRow("Alt+1") << Eingabe{"05", -1, "", Qt::Key_1, Qt::AltModifier, {}, "05"};
     QTest::newRow("einfuegen") << Eingabe{"0000", -1, "", Qt::Key_V, S, " e003 ", "E003"};
     QTest::newRow("dritte Stelle 8") << Eingabe{"0000", -1, "", Qt::Key_V, S, "FF8F", "0000"};
