@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QtTest>
 #include <csignal>
 #include <cstring>
@@ -96,6 +97,8 @@ struct Fall {
   QString gruppe;  // the figures file it counts in
   std::function<void(Testumgebung&)> anlegen;
   bool neuesFenster = false;  // the main window reads the damage only when it is built
+  // Beyond "no file changed": "" or what went wrong.
+  std::function<QString()> pruefen = {};
 };
 using Faelle = std::vector<Fall>;
 
@@ -109,6 +112,40 @@ void Abgeschnitten(Faelle& faelle, const QString& datei, const QByteArray& ganz,
   for (qint64 l : laengen)
     faelle.push_back({QStringLiteral("%1 nach %2 Bytes").arg(datei).arg(l), gruppe,
                       [=](Testumgebung& u) { u.Schreib(datei, ganz.left(l)); }, neuesFenster});
+}
+
+QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
+
+// Options texts that are not eight digits, each position with other
+// characters (random texts are the parser's fuzz target), and settings files
+// damaged by hand: afterwards the options keep eight valid digits again.
+Faelle Optionen() {
+  static const QString schluessel = QStringLiteral("Einstelungen/Speicher");
+  auto gueltig = [] {
+    const QString t = Einstellungen().value(schluessel).toString();
+    static const QRegularExpression acht(QStringLiteral("^[01]{3}[0-4][01][1-6][01]{2}$"));
+    return acht.match(t).hasMatch() ? QString() : QStringLiteral("gespeichert: ") + t;
+  };
+  QStringList texte{QStringLiteral("001115100"), QStringLiteral("0011151"), QString(5000, QLatin1Char('1'))};
+  for (int stelle = 0; stelle < 8; ++stelle)
+    for (QChar c : QStringLiteral("0179xä ")) texte << QStringLiteral("00111510").replace(stelle, 1, c);
+  Faelle faelle;
+  for (const QString& text : texte)
+    faelle.push_back({text, QStringLiteral("fehl_optionen.tsv"),
+                      [=](Testumgebung&) { Einstellungen().setValue(schluessel, text); }, true, gueltig});
+  for (const char* datei :
+       {"[Einstelungen]\nSpeicher=1, 0, 1\n",
+        "[Einstelungen]\nSpeicher=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5\\x42)\n",
+        "[Einstelungen]\nSpeicher=@ByteArray(\\xff\\xfe)\n", "[Einstelungen\nSpeicher\n=\n",
+        "\xff\xfe[\x01]\n", "[Einstelungen]\nSpeicher=\n"})
+    faelle.push_back({QString::fromLatin1(datei), QStringLiteral("fehl_optionen.tsv"),
+                      [=](Testumgebung&) {
+                        QFile f(Einstellungen().fileName());
+                        if (!f.open(QIODevice::WriteOnly) || f.write(datei) < 0 || !f.flush())
+                          qFatal("Einstellungen nicht geschrieben");
+                      },
+                      true});
+  return faelle;
 }
 
 // Offsets of the pointers in a header record; the palette assignment's has
@@ -183,6 +220,7 @@ Faelle Seitendateien() {
 }
 
 Faelle FaelleDer(Fehlfamilie familie) {
+  if (familie == Fehlfamilie::Optionen) return Optionen();
   if (familie == Fehlfamilie::Seitendateien) return Seitendateien();
   if (familie == Fehlfamilie::RomGrafik)
     return Kopftabellen(0x7E55A8, {Grafik, Rauschen}, QStringLiteral("fehlrom_grafik.tsv"));
@@ -222,6 +260,7 @@ class Fehleingaben : public QObject {
     const QString geaendert = Abweichung(vorher, Stand(*m_u));
     m_u->meldungen.clear();
     QVERIFY2(geaendert.isEmpty(), qPrintable(geaendert));
+    if (fall.pruefen) QVERIFY2(fall.pruefen().isEmpty(), qPrintable(fall.pruefen()));
   }
 
   // "cases<TAB>longest case in ms" per figures file.
