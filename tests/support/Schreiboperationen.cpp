@@ -105,13 +105,13 @@ Flicken Eingefuegt(const Testumgebung& u, int n, qint64 ort) {
   return {{ort, Bemalt(u.plan.tilesets[n].kacheln)}};
 }
 
-// A row whose set-up opens the test ROM on tileset n and then does `dazu`.
-Schreiboperation Op(const char* name, const QString& datei, int n, Schritt dazu, Schritt befehl,
+// A row whose set-up opens the test ROM on tileset n and then takes `dazu`.
+Schreiboperation Op(const char* name, const QString& datei, int n, std::vector<Schritt> dazu, Schritt befehl,
                     std::function<Flicken(Testumgebung&)> erwartet) {
   return {QString::fromUtf8(name), datei,
           [=](Testumgebung& u) {
             Welt::Offen(u, n);
-            if (dazu) dazu(u);
+            for (const Schritt& s : dazu) s(u);
           },
           befehl, erwartet};
 }
@@ -120,91 +120,66 @@ Schritt Haupt(void (frm_Angaben::*befehl)()) {
   return [befehl](Testumgebung& u) { (u.fenster().*befehl)(); };
 }
 
-Schritt Ort(qint64 ort) {
-  return [ort](Testumgebung& u) { u.fenster().Txt_Ort->setText(Hex(ort)); };
+Schritt Modus(QCheckBox* frm_Angaben::*modus) {
+  return [modus](Testumgebung& u) { (u.fenster().*modus)->setChecked(true); };
 }
 
-Schritt Modus(QCheckBox* frm_Angaben::*modus, Schritt dazu) {
-  return [=](Testumgebung& u) {
-    (u.fenster().*modus)->setChecked(true);
-    dazu(u);
-  };
-}
+void Ort(Testumgebung& u) { u.fenster().Txt_Ort->setText(Hex(Welt::Frei)); }
+void Bemalen(Testumgebung&) { Welt::Bemalen(); }
+void PaletteSpeichern(Testumgebung&) { Frm_TilesetPal::Instanz().Cmd_PalSpeichern_Click(); }
+void ZuordnungSpeichern(Testumgebung&) { Frm_PalettenZu::Instanz().Cmd_Speichern_Click(); }
+void Einfuegen(Testumgebung&) { Frm_einfügenals::Instanz().Einfügen(); }
 }  // namespace
 
 std::vector<Schreiboperation> Schreiboperationen() {
-  const Schritt palette = [](Testumgebung&) { Frm_TilesetPal::Instanz().Cmd_PalSpeichern_Click(); };
-  const Schritt zuordnung = [](Testumgebung&) { Frm_PalettenZu::Instanz().Cmd_Speichern_Click(); };
-  const Schritt einfuegenals = [](Testumgebung&) { Frm_einfügenals::Instanz().Einfügen(); };
   const Flicken frei = {{Kopftabelle::ZeigerOrt(4), Rombau::Zeiger(Welt::Frei)}};
   return {
-      Op(
-          "Einfügen ins Rom (Pointer, altes löschen)", Rom, 2,
-          [](Testumgebung& u) {
-            Ort(Welt::Frei)(u);
-            Welt::Bemalen();
-          },
-          Haupt(&frm_Angaben::Cmd_Einfügen_Click),
-          [](Testumgebung& u) {
-            return Zeiger(2, Welt::Frei) + Flicken{{Welt::Frei, Bemalt(u.plan.tilesets[2].geaenderteKacheln)},
-                                                   {Testdaten::VerschobenOrt2, Geloescht}};
-          }),
+      Op("Einfügen ins Rom (Pointer, altes löschen)", Rom, 2, {Ort, Bemalen},
+         Haupt(&frm_Angaben::Cmd_Einfügen_Click),
+         [](Testumgebung& u) {
+           return Zeiger(2, Welt::Frei) + Flicken{{Welt::Frei, Bemalt(u.plan.tilesets[2].geaenderteKacheln)},
+                                                  {Testdaten::VerschobenOrt2, Geloescht}};
+         }),
       Op("Einfügen in Tilesets.gb", Tilesets, 5,
-         Modus(&frm_Angaben::Chk_Geheim,
-               [](Testumgebung& u) {
-                 Welt::Waehlen(u.fenster(), 5);
-                 Welt::Bemalen();
-               }),
+         {Modus(&frm_Angaben::Chk_Geheim), [](Testumgebung& u) { Welt::Waehlen(u.fenster(), 5); }, Bemalen},
          Haupt(&frm_Angaben::Cmd_Einfügen_Click),
          [](Testumgebung& u) { return Eingefuegt(u, 5, 4 * Tilesetblock::SatzLaenge); }),
-      Op(
-          "Pointer ändern", Rom, 6,
-          [](Testumgebung& u) {
-            Ort(Welt::Frei)(u);
-            u.antwort = QMessageBox::Yes;
-          },
-          Haupt(&frm_Angaben::Cmd_Pointeränd_Click), [](Testumgebung&) { return Zeiger(6, Welt::Frei); }),
+      Op("Pointer ändern", Rom, 6, {Ort, [](Testumgebung& u) { u.antwort = QMessageBox::Yes; }},
+         Haupt(&frm_Angaben::Cmd_Pointeränd_Click), [](Testumgebung&) { return Zeiger(6, Welt::Frei); }),
       Op("Alten Pointer einfügen", Rom, 2, {}, Haupt(&frm_Angaben::Cmd_AltPointer_Click),
          [](Testumgebung& u) { return Zeiger(2, u.plan.tilesets[2].originalOrt); }),
       Op("Pointer zurück und Tileset löschen", Rom, 5, {}, Haupt(&frm_Angaben::Cmd_PointeruLöschen_Click),
          [](Testumgebung& u) {
            return Zeiger(5, u.plan.tilesets[5].originalOrt) + Flicken{{Testdaten::VerschobenOrt5, Geloescht}};
          }),
-      Op("Palette speichern", Rom, 1, FarbeAendern, palette,
+      Op("Palette speichern", Rom, 1, {FarbeAendern}, PaletteSpeichern,
          [](Testumgebung& u) { return Farbe(u, Palettentabelle::RomOffset); }),
-      Op("Palette speichern (Originaldaten)", Paletten, 1, Modus(&frm_Angaben::Chk_Original, FarbeAendern),
-         palette, [](Testumgebung& u) { return Farbe(u, 0); }),
-      Op(
-          "Original Paletten einfügen", Rom, 1,
-          [](Testumgebung& u) { u.Schreib(Paletten, FremdePaletten()); },
-          Haupt(&frm_Angaben::Cmd_OriginalTilePal_Click),
-          [](Testumgebung&) {
-            return Flicken{{Palettentabelle::RomOffset, FremdePaletten()}};
-          }),
-      Op("Palettenzuordnung speichern", Rom, 1, ZuordnungAendern, zuordnung,
+      Op("Palette speichern (Originaldaten)", Paletten, 1, {Modus(&frm_Angaben::Chk_Original), FarbeAendern},
+         PaletteSpeichern, [](Testumgebung& u) { return Farbe(u, 0); }),
+      Op("Original Paletten einfügen", Rom, 1,
+         {[](Testumgebung& u) { u.Schreib(Paletten, FremdePaletten()); }},
+         Haupt(&frm_Angaben::Cmd_OriginalTilePal_Click),
+         [](Testumgebung&) {
+           return Flicken{{Palettentabelle::RomOffset, FremdePaletten()}};
+         }),
+      Op("Palettenzuordnung speichern", Rom, 1, {ZuordnungAendern}, ZuordnungSpeichern,
          [](Testumgebung& u) { return Zuordnung6(u, u.plan.tilesets[1].zuordnungOrt); }),
       Op("Palettenzuordnung speichern (Originaldaten)", Tilesets, 1,
-         Modus(&frm_Angaben::Chk_Original, ZuordnungAendern), zuordnung,
+         {Modus(&frm_Angaben::Chk_Original), ZuordnungAendern}, ZuordnungSpeichern,
          [](Testumgebung& u) { return Zuordnung6(u, Zuordnung::SeitenBasis); }),
-      Op(
-          "Original Palettenzuordnung einfügen", Rom, 1,
-          [=](Testumgebung& u) {
-            ZuordnungAendern(u);
-            zuordnung(u);
-          },
-          Haupt(&frm_Angaben::Cmd_OrgPalEinf_Click),
-          [](Testumgebung& u) {
-            return Flicken{{u.plan.tilesets[1].zuordnungOrt, u.plan.tilesets[1].zuordnung}};
-          }),
+      Op("Original Palettenzuordnung einfügen", Rom, 1, {ZuordnungAendern, ZuordnungSpeichern},
+         Haupt(&frm_Angaben::Cmd_OrgPalEinf_Click),
+         [](Testumgebung& u) {
+           return Flicken{{u.plan.tilesets[1].zuordnungOrt, u.plan.tilesets[1].zuordnung}};
+         }),
       // Cell 15 (bottom right) of block 05 gets the tile of column 5, row 2.
       Op(
-          "Block speichern", Rom, 1,
-          [](Testumgebung&) {
+          "Block speichern", Rom, 1, {[](Testumgebung&) {
             frm_Block& b = frm_Block::Instanz();
             b.Cbo_Block->setCurrentIndex(4);
             b.Pic_Tileset_MouseMove(1, 0, 5 * 16, 2 * 16);
             b.Pic_Block_MouseMove(1, 0, 60, 60);
-          },
+          }},
           [](Testumgebung&) { frm_Block::Instanz().Cmd_Speichern_Click(); },
           [](Testumgebung& u) {
             return Flicken{{Blockdaten::BlockOffset(u.plan.tilesets[1].blockTabelle, 5) + 15,
@@ -212,11 +187,10 @@ std::vector<Schreiboperation> Schreiboperationen() {
           }),
       // Quadrant 2 of block 01 gets the next value.
       Op(
-          "Kollision speichern", Rom, 1,
-          [](Testumgebung&) {
+          "Kollision speichern", Rom, 1, {[](Testumgebung&) {
             QComboBox* art = Frm_Kolli::Instanz().Cbo_Art[2];
             art->setCurrentIndex((art->currentIndex() + 1) % art->count());
-          },
+          }},
           [](Testumgebung&) { Frm_Kolli::Instanz().Cmd_Speichern_Click(); },
           [](Testumgebung& u) {
             return Flicken{{Kollision::SatzOffset(u.plan.tilesets[1].kolliTabelle, 1) + 1,
@@ -224,26 +198,25 @@ std::vector<Schreiboperation> Schreiboperationen() {
           }),
       // Frame 2 of the flowers all colour 2.
       Op(
-          "Animation speichern", Rom, 1,
-          [](Testumgebung& u) {
+          "Animation speichern", Rom, 1, {[](Testumgebung& u) {
             u.fenster().Cmd_Animationen->trigger();
             frm_Animationen& a = frm_Animationen::Instanz();
             a.Animation->setCurrentIndex(1);
             a.Animation_Click();
             a.Bild[2]->Direkt(QString(64, QLatin1Char('2')));
-          },
+          }},
           [](Testumgebung&) { frm_Animationen::Instanz().Cmd_Speichern_Click(); },
           [](Testumgebung&) {
             return Flicken{{Rombau::Blumen + 16, QByteArray::fromHex("FF00").repeated(8)}};
           }),
-      Op("Einfügen als: dieses Rom", Rom, 1, Einfuegenals(0), einfuegenals,
+      Op("Einfügen als: dieses Rom", Rom, 1, {Einfuegenals(0)}, Einfuegen,
          [=](Testumgebung& u) { return frei + Eingefuegt(u, 1, Welt::Frei); }),
       // In another ROM the tileset's data at its original place goes.
-      Op("Einfügen als: anderes Rom", Andere, 1, Einfuegenals(1), einfuegenals,
+      Op("Einfügen als: anderes Rom", Andere, 1, {Einfuegenals(1)}, Einfuegen,
          [=](Testumgebung& u) {
            return frei + Eingefuegt(u, 1, Welt::Frei) + Flicken{{u.plan.tilesets[4].originalOrt, Geloescht}};
          }),
-      Op("Einfügen als: Tilesets.gb", Tilesets, 1, Einfuegenals(2), einfuegenals,
+      Op("Einfügen als: Tilesets.gb", Tilesets, 1, {Einfuegenals(2)}, Einfuegen,
          [](Testumgebung& u) { return Eingefuegt(u, 1, 3 * Tilesetblock::SatzLaenge); }),
   };
 }
@@ -269,19 +242,6 @@ QString Abweichung(const Dateistand& soll, const Dateistand& ist) {
     if (!g.isEmpty()) return name + QStringLiteral(": ") + g;
   }
   return {};
-}
-
-qint64 Geaendert(const Dateistand& vorher, const Dateistand& nachher) {
-  qint64 n = 0;
-  for (const auto& [name, neu] : nachher) {
-    const auto it = vorher.find(name);
-    const QByteArray alt = it == vorher.end() ? QByteArray() : it->second;
-    n += std::abs(neu.size() - alt.size());
-    for (qsizetype i = 0; i < std::min(alt.size(), neu.size()); ++i) n += alt[i] != neu[i];
-  }
-  for (const auto& [name, alt] : vorher)
-    if (!nachher.count(name)) n += alt.size();
-  return n;
 }
 
 bool MeldetFehler(const Testumgebung& u) { return FehlerNenntDatei(u, QString()); }

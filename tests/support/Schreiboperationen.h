@@ -34,9 +34,6 @@ Dateistand Erwartet(Testumgebung& u, const Schreiboperation& op, const Dateistan
 // "" when the folder holds exactly the files of `soll` with their bytes;
 // otherwise the first file and offset that differ.
 QString Abweichung(const Dateistand& soll, const Dateistand& ist);
-// Bytes that differ between two states of the folder; a length change and a
-// vanished file count in full.
-qint64 Geaendert(const Dateistand& vorher, const Dateistand& nachher);
 
 bool MeldetFehler(const Testumgebung& u);
 // A "Fehler" message whose text names the file.
