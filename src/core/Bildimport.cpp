@@ -103,7 +103,13 @@ std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStrin
     const qint64 farbe = QStringView(e).left(6).toUInt(&hex, 16);
     if (hex) nummer.Eintragen(farbe, e.at(15));
   }
-  const QChar ohne = QLatin1Char('4');
+  return Abtasten(faktor, [&bild, &nummer](int x, int y) {
+    const qint64 farbe = Farbe(bild, x, y);
+    return farbe < 0 ? QChar() : nummer.Wert(farbe, QChar());
+  });
+}
+
+std::array<QString, 96> Abtasten(int faktor, const std::function<QChar(int x, int y)>& nummer) {
   std::array<QString, 96> texte;
   for (int r = 0; r < 6; ++r) {
     for (int c = 0; c < 16; ++c) {
@@ -111,8 +117,8 @@ std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStrin
       text.reserve(64);
       for (int py = 0; py < 8; ++py) {
         for (int px = 0; px < 8; ++px) {
-          const qint64 farbe = Farbe(bild, faktor * (px + 8 * c), faktor * (py + 8 * r));
-          text += farbe < 0 ? ohne : nummer.Wert(farbe, ohne);
+          const QChar n = nummer(faktor * (px + 8 * c), faktor * (py + 8 * r));
+          text += n.isNull() ? QLatin1Char('4') : n;
         }
       }
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 // Turning a picture into the graphics of a tileset: the picture is read at
 // 128 x 48 positions (every `faktor`-th pixel), each colour gets a key, and
@@ -34,6 +35,12 @@ QString Schluessel(const QString& eintrag);
 // 16 * r + c. The first entry with a pixel's key gives its colour number (its
 // 16th character); pixels without an entry or outside the picture become "4".
 std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStringList& eintraege);
+
+// The 64-character cell texts of the 96 tiles, tile row r and column c at
+// 16 * r + c, from the colour number `nummer` gives for the picture pixel
+// (x, y) of each tile pixel at `faktor` times its place; a null QChar
+// becomes "4".
+std::array<QString, 96> Abtasten(int faktor, const std::function<QChar(int x, int y)>& nummer);
 
 struct Geladen {
   QImage bild;     // null when the file could not be used

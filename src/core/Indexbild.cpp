@@ -55,22 +55,9 @@ std::array<QString, 96> Kacheltexte(const QImage& bild, int faktor, const QStrin
     const int index = Index(Bildimport::Schluessel(e));
     if (index >= 0 && nummer[index].isNull() && e.size() > 15) nummer[index] = e.at(15);
   }
-  const QChar ohne = QLatin1Char('4');
-  std::array<QString, 96> texte;
-  for (int r = 0; r < 6; ++r) {
-    for (int c = 0; c < 16; ++c) {
-      QString& text = texte[16 * r + c];
-      text.reserve(64);
-      for (int py = 0; py < 8; ++py) {
-        for (int px = 0; px < 8; ++px) {
-          const int x = faktor * (px + 8 * c), y = faktor * (py + 8 * r);
-          const QChar n = bild.valid(x, y) ? nummer[bild.pixelIndex(x, y)] : QChar();
-          text += n.isNull() ? ohne : n;
-        }
-      }
-    }
-  }
-  return texte;
+  return Bildimport::Abtasten(faktor, [&bild, &nummer](int x, int y) {
+    return bild.valid(x, y) ? nummer[bild.pixelIndex(x, y)] : QChar();
+  });
 }
 
 }  // namespace Indexbild
