@@ -1,9 +1,6 @@
 // The original data made from the user's own ROM: the three side files come
 // out as the files the ROM was built from, only from an unchanged ROM, and
 // all three or none.
-#include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QtTest>
 
 #include "Dateizugriff.h"
@@ -16,11 +13,12 @@ const QString Tilesets = QStringLiteral("Tilesets.gb");
 const QString Pointer = QStringLiteral("OriginalPointer.ini");
 const QString Paletten = QStringLiteral("OriginalPaletten.gb");
 
-// The header's global checksum made right (or wrong), after every other change.
-void Pruefsumme(Testumgebung& u, bool richtig, int ohneMarker) {
+// The header's global checksum made right (or wrong: -1), after the markers
+// of tileset n > 0 are spoilt.
+void RomVorbereiten(Testumgebung& u, int fehler) {
   QByteArray rom = u.Lies(QStringLiteral("test.gb"));
-  if (ohneMarker) rom[u.plan.tilesets[ohneMarker].originalOrt + 1026] = 0;
-  quint16 summe = richtig ? 0 : 1;
+  if (fehler > 0) rom[u.plan.tilesets[fehler].originalOrt + 1026] = 0;
+  quint16 summe = fehler < 0 ? 1 : 0;
   for (qsizetype i = 0; i < rom.size(); ++i)
     if (i != 0x14E && i != 0x14F) summe += static_cast<quint8>(rom[i]);
   rom[0x14E] = static_cast<char>(summe >> 8);
@@ -28,30 +26,6 @@ void Pruefsumme(Testumgebung& u, bool richtig, int ohneMarker) {
   u.Schreib(QStringLiteral("test.gb"), rom);
 }
 
-// Side files of another ROM: Tilesets.gb longer than a new one,
-// OriginalPaletten.gb shorter, OriginalPointer.ini missing (made below).
-void Vorbelegen(Testumgebung& u, bool fremd) {
-  u.Schreib(Tilesets, fremd ? QByteArray(60000, 'x') : QByteArray());
-  u.Schreib(Pointer, {});
-  u.Schreib(Paletten, fremd ? QByteArray(10, 'y') : QByteArray());
-}
-
-QStringList Titel(const Testumgebung& u) {
-  QStringList t;
-  for (const auto& m : u.meldungen) t << m.titel;
-  return t;
-}
-
-void PruefeAngelegt(Testumgebung& u) {
-  QCOMPARE(u.Lies(Tilesets), Rombau::TilesetsGb(u.plan));
-  QCOMPARE(u.Lies(Paletten), u.plan.paletten);
-  const QByteArray ini = u.Lies(Pointer);
-  QCOMPARE(ini.size(), 28 * 19);
-  for (int n = 1; n <= 28; ++n)
-    QCOMPARE(ini.mid(19 * (n - 1), 6), Rombau::Zeiger(u.plan.tilesets[n].originalOrt).toHex().toUpper());
-  // Read again: tileset 1 is at its original place now.
-  QVERIFY(!u.fenster().Cmd_AltPointer->isVisible());
-}
 }  // namespace
 
 class TestOriginaldatenAnlegen : public QObject {
@@ -59,40 +33,33 @@ class TestOriginaldatenAnlegen : public QObject {
 
  private slots:
   void anlegen_data() {
-    QTest::addColumn<bool>("angebot");  // run by the offer on opening, not from the menu
-    QTest::addColumn<bool>("fremd");
-    QTest::addColumn<bool>("pruefsummeRichtig");
-    QTest::addColumn<int>("ohneMarker");
-    QTest::addColumn<bool>("ja");
-    QTest::addColumn<int>("schritt");  // write step made to fail
-    QTest::addColumn<QStringList>("titel");
-    const QStringList frage{QStringLiteral("Achtung")}, erfolg{QStringLiteral("Tessaron")};
-    const QStringList fehler{QStringLiteral("Fehler")};
-    QTest::newRow("keine Dateien") << false << false << true << 0 << false << 0 << erfolg;
-    QTest::newRow("Prüfsumme falsch, Nein") << false << false << false << 0 << false << 0 << frage;
-    QTest::newRow("Prüfsumme falsch, Ja") << false << false << false << 0 << true << 0 << frage + erfolg;
-    QTest::newRow("Tileset 9 ohne Marker") << false << false << true << 9 << true << 0 << fehler;
-    QTest::newRow("Dateien vorhanden, Nein") << false << true << true << 0 << false << 0 << frage;
-    QTest::newRow("Dateien vorhanden, Ja") << false << true << true << 0 << true << 0 << frage + erfolg;
-    for (int k = 1; k <= 9; ++k)
-      QTest::addRow("Schreibfehler bei Schritt %d", k)
-          << false << true << true << 0 << true << k << frage + fehler;
-    QTest::newRow("Angebot, Ja") << true << false << true << 0 << true << 0 << frage + erfolg;
-    QTest::newRow("Angebot, Nein") << true << false << true << 0 << false << 0 << frage;
-    QTest::newRow("kein Angebot, Dateien vorhanden")
-        << true << true << true << 0 << true << 0 << QStringList();
+    QTest::addColumn<bool>("angebot");       // run by the offer on opening, not from the menu
+    QTest::addColumn<bool>("fremd");         // side files of another ROM there
+    QTest::addColumn<int>("romFehler");      // -1 checksum wrong, n > 0 tileset n without markers
+    QTest::addColumn<int>("schritt");        // write step made to fail
+    QTest::addColumn<QStringList>("titel");  // a question answered Ja when anything follows it
+    const QStringList frage{"Achtung"}, erfolg{"Tessaron"}, fehler{"Fehler"};
+    QTest::newRow("keine Dateien") << false << false << 0 << 0 << erfolg;
+    QTest::newRow("Prüfsumme falsch, Nein") << false << false << -1 << 0 << frage;
+    QTest::newRow("Tileset 9 ohne Marker") << false << false << 9 << 0 << fehler;
+    QTest::newRow("Dateien vorhanden, Ja") << false << true << 0 << 0 << frage + erfolg;
+    for (int k : {1, 5, 9})  // one step in each of Tilesets.gb, OriginalPointer.ini, OriginalPaletten.gb
+      QTest::addRow("Schreibfehler bei Schritt %d", k) << false << true << 0 << k << frage + fehler;
+    QTest::newRow("Angebot, Ja") << true << false << 0 << 0 << frage + erfolg;
+    QTest::newRow("kein Angebot, Dateien vorhanden") << true << true << 0 << 0 << QStringList();
   }
   void anlegen() {
     QFETCH(bool, angebot);
     QFETCH(bool, fremd);
-    QFETCH(bool, pruefsummeRichtig);
-    QFETCH(int, ohneMarker);
-    QFETCH(bool, ja);
+    QFETCH(int, romFehler);
     QFETCH(int, schritt);
     QFETCH(QStringList, titel);
     Testumgebung u(Rombau::Musterplan(), false);  // no tileset moved
-    Pruefsumme(u, pruefsummeRichtig, ohneMarker);
-    Vorbelegen(u, fremd);
+    RomVorbereiten(u, romFehler);
+    // Tilesets.gb longer than a new one, OriginalPaletten.gb shorter, OriginalPointer.ini missing.
+    u.Schreib(Tilesets, fremd ? QByteArray(60000, 'x') : QByteArray());
+    u.Schreib(Pointer, {});
+    u.Schreib(Paletten, fremd ? QByteArray(10, 'y') : QByteArray());
     u.FensterNeu();
     if (fremd) QVERIFY(QFile::remove(u.Pfad(Pointer)));
     if (!angebot) {
@@ -101,22 +68,27 @@ class TestOriginaldatenAnlegen : public QObject {
       QVERIFY(u.fenster().Cmd_AltPointer->isVisible());  // no original pointer yet
     }
     const Dateistand vorher = Stand(u);
-    u.antwort = ja ? QMessageBox::Yes : QMessageBox::No;
+    u.antwort = titel.size() > 1 ? QMessageBox::Yes : QMessageBox::No;
     Schreibfehler::NachSchritt(schritt);
     angebot ? u.fenster().RomÖffnen(u.rom()) : u.fenster().Cmd_OriginaldatenAnlegen_Click();
     Schreibfehler::NachSchritt(0);
-    QCOMPARE(Titel(u).mid(0, titel.size()), titel);
-    if (ohneMarker) QVERIFY(u.meldungen[0].text.contains(QStringLiteral("%1.Tileset").arg(ohneMarker)));
+    QStringList titelIst;
+    for (const auto& m : u.meldungen) titelIst << m.titel;
+    QCOMPARE(titelIst.mid(0, titel.size()), titel);
+    if (romFehler > 0) QVERIFY(u.meldungen[0].text.contains(QStringLiteral("%1.Tileset").arg(romFehler)));
     if (angebot && !fremd) QVERIFY(u.meldungen[0].text.contains(QDir::cleanPath(u.Pfad(QString()))));
     if (titel.endsWith(QStringLiteral("Tessaron"))) {
-      PruefeAngelegt(u);
+      QCOMPARE(u.Lies(Tilesets), Rombau::TilesetsGb(u.plan));
+      QCOMPARE(u.Lies(Paletten), u.plan.paletten);
+      const QByteArray ini = u.Lies(Pointer);
+      QCOMPARE(ini.size(), 28 * 19);
+      for (int n = 1; n <= 28; ++n)
+        QCOMPARE(ini.mid(19 * (n - 1), 6), Rombau::Zeiger(u.plan.tilesets[n].originalOrt).toHex().toUpper());
+      QVERIFY(!u.fenster().Cmd_AltPointer->isVisible());  // read again: tileset 1 at its original place now
     } else {
-      QVERIFY2(Geaendert(vorher, Stand(u)) == 0, qPrintable(u.Texte()));
+      QVERIFY2(Abweichung(vorher, Stand(u)).isEmpty(), qPrintable(u.Texte()));
       QVERIFY(!Welt::HatErfolg(u));
     }
-    u.meldungen.clear();
-    u.fenster().RomÖffnen(u.rom());  // offered once a run at most
-    QVERIFY(!Titel(u).contains(QStringLiteral("Achtung")));
   }
 };
 
