@@ -48,9 +48,9 @@ class TestZuruecknehmen : public QObject {
     QVERIFY(nachher != vorher);
     u.meldungen.clear();
     Zuruecknehmen(u);
-    QCOMPARE(Geaendert(vorher, Stand(u)), 0);
+    QCOMPARE(Abweichung(vorher, Stand(u)), QString());
     u.fenster().Cmd_Erneut->trigger();
-    QCOMPARE(Geaendert(nachher, Stand(u)), 0);
+    QCOMPARE(Abweichung(nachher, Stand(u)), QString());
     QVERIFY2(u.meldungen.empty(), qPrintable(u.Texte()));
 
     const QByteArray& alt = vorher.at(op.datei);
@@ -61,7 +61,7 @@ class TestZuruecknehmen : public QObject {
     Schreiben(u, op.datei, bytes);
     const Dateistand geaendert = Stand(u);
     Zuruecknehmen(u);
-    QCOMPARE(Geaendert(geaendert, Stand(u)), 0);
+    QCOMPARE(Abweichung(geaendert, Stand(u)), QString());
     QVERIFY2(u.Texte().contains(u.Pfad(op.datei)), qPrintable(u.Texte()));
   }
 
