@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -140,6 +141,9 @@ int main(int argc, char* argv[]) {
   frm_Angaben fenster(Seitenordner::Waehlen(QCoreApplication::applicationDirPath()));
   fenster.show();
   const QStringList argumente = QCoreApplication::arguments();
-  if (argumente.size() > 1) fenster.RomÖffnen(argumente.at(1));
+  // The window is on the screen before the ROM named on the command line is
+  // read: a map request goes out only once the event loop runs.
+  if (argumente.size() > 1)
+    QTimer::singleShot(0, &fenster, [&fenster, rom = argumente.at(1)] { fenster.RomÖffnen(rom); });
   return app.exec();
 }
