@@ -1,18 +1,46 @@
 #include <QtTest>
+#include <functional>
 
 #include "Frm_Bearbeiten.h"
 #include "Welt.h"
 #include "frm_Angaben.h"
+#include "frm_Animationen.h"
+#include "frm_Block.h"
 
 namespace {
 // Press, moves with the button held, release: the way a hand paints.
-void Strich(QWidget& w, const QList<QPoint>& punkte, Qt::KeyboardModifiers m = {}) {
-  QTest::mousePress(&w, Qt::LeftButton, m, punkte.first());
+void Strich(QWidget& w, const QList<QPoint>& punkte, Qt::KeyboardModifiers m = {},
+            Qt::MouseButton knopf = Qt::LeftButton) {
+  QTest::mousePress(&w, knopf, m, punkte.first());
   for (const QPoint& p : punkte) {
-    QMouseEvent e(QEvent::MouseMove, p, w.mapToGlobal(p), Qt::NoButton, Qt::LeftButton, m);
+    QMouseEvent e(QEvent::MouseMove, p, w.mapToGlobal(p), Qt::NoButton, knopf, m);
     QApplication::sendEvent(&w, &e);
   }
-  QTest::mouseRelease(&w, Qt::LeftButton, m, punkte.last());
+  QTest::mouseRelease(&w, knopf, m, punkte.last());
+}
+
+// Steps 1 and 2 in an editor, taken back and redone with its keys; reading
+// its content again starts a fresh history.
+void ZweiSchritte(QWidget& fenster, const std::function<QByteArray()>& inhalt,
+                  const std::function<void(int)>& schritt, const std::function<void()>& neuLesen) {
+  fenster.show();
+  fenster.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&fenster));
+  const QByteArray vorher = inhalt();
+  schritt(1);
+  const QByteArray mitte = inhalt();
+  schritt(2);
+  const QByteArray nachher = inhalt();
+  QVERIFY(vorher != mitte && mitte != nachher);
+  for (const auto& [taste, erwartet] : {std::pair{Qt::CTRL | Qt::Key_Z, mitte},
+                                        {Qt::CTRL | Qt::Key_Z, vorher},
+                                        {Qt::CTRL | Qt::Key_Y, mitte},
+                                        {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, nachher}}) {
+    QTest::keyClick(&fenster, taste.key(), taste.keyboardModifiers());
+    QCOMPARE(inhalt(), erwartet);
+  }
+  neuLesen();
+  QVERIFY(!fenster.findChild<QAction*>(QStringLiteral("Cmd_Rückgängig"))->isEnabled());
 }
 
 struct Malzeuge : QObject {  // repainted regions per widget
@@ -74,6 +102,32 @@ class TestRueckgaengig : public QObject {
     f.Cmd_Rückgängig->trigger();
     QVERIFY(!f.Cmd_Rückgängig->isEnabled());  // the whole stroke was one step
     QCOMPARE(Welt::Rom(u), rom);
+  }
+
+  // The animation editor (one step per stroke, either button) and the block
+  // editor (a drag, then one placed tile) keep histories of their own.
+  void animationen() {
+    Testumgebung u;
+    Welt::Offen(u);
+    frm_Animationen& a = frm_Animationen::Instanz();
+    for (int i = 1; i <= 2; ++i) a.Bild[i]->Direkt(QString(64, QLatin1Char('4')));
+    const auto inhalt = [&a] { return (a.Bild[1]->DirektZurück() + a.Bild[2]->DirektZurück()).toLatin1(); };
+    const auto strich = [&a](int n) { Strich(*a.Bild[n], {{2, 2}, {37, 37}}, {}, Qt::MouseButton(n)); };
+    ZweiSchritte(a, inhalt, strich, [&a] { emit a.Animation->activated(0); });
+  }
+
+  void bloecke() {
+    Testumgebung u;
+    Welt::Offen(u);
+    frm_Block& b = frm_Block::Instanz();
+    b.Pic_Tileset_MouseMove(1, 0, 15 * 16 + 1, 5 * 16 + 1);  // tile 5F
+    const auto inhalt = [&b] {
+      const QImage& bild = b.Pic_Block->Bild();
+      return QByteArray::number(qHashBits(bild.constBits(), bild.sizeInBytes()));
+    };
+    const QList<QPoint> striche[] = {{{2, 2}, {20, 2}, {60, 2}}, {{2, 50}}};
+    const auto strich = [&](int n) { Strich(*b.Pic_Block, striche[n - 1]); };
+    ZweiSchritte(b, inhalt, strich, [&b] { b.Cbo_Block_Click(); });
   }
 };
 
