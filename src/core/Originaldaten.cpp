@@ -3,14 +3,15 @@
 #include "Kopftabelle.h"
 #include "Palettentabelle.h"
 #include "Tilesetblock.h"
+#include "Tilesetquelle.h"
 #include "Zuordnung.h"
 
 namespace Originaldaten {
 
 namespace {
 constexpr qint64 PruefsummenOrt = 0x14E;
-constexpr int Tilesets = 28;
-constexpr qsizetype PointerSatz = 19;
+using Tilesetquelle::IniSatz;
+using Tilesetquelle::Tilesets;
 
 quint8 Byte(const QByteArray& rom, qint64 i) {
   return i >= 0 && i < rom.size() ? static_cast<quint8>(rom.at(i)) : 0;
@@ -67,7 +68,7 @@ QByteArray OriginalPointerIni(const QByteArray& rom) {
   QByteArray datei;
   for (int n = 1; n <= Tilesets; ++n) {
     const QByteArray zeiger = Stueck(rom, Kopftabelle::ZeigerOrt(n), 3).toHex().toUpper();
-    datei += (zeiger + ";Titelset" + QByteArray::number(n)).leftJustified(PointerSatz - 2, ' ') + "\r\n";
+    datei += (zeiger + ";Titelset" + QByteArray::number(n)).leftJustified(IniSatz - 2, ' ') + "\r\n";
   }
   return datei;
 }
