@@ -1,8 +1,13 @@
 #include <QtTest>
 #include <functional>
 
+#include "Blockdaten.h"
 #include "Dateizugriff.h"
+#include "Frm_Kolli.h"
+#include "Frm_PalettenZu.h"
+#include "Frm_TilesetPal.h"
 #include "Frm_einfuegenals.h"
+#include "Kollision.h"
 #include "Kopftabelle.h"
 #include "Module1.h"
 #include "Schreiboperationen.h"
@@ -10,10 +15,11 @@
 #include "Welt.h"
 #include "Zahlen.h"
 #include "frm_Angaben.h"
+#include "frm_Block.h"
 
-// The insertions and pointer commands of the main window and of "Einfügen
-// als" beyond the plain placements of the write-fault walk: every refusal, and
-// which old copy of a moved tileset goes.
+// Every command that must refuse, beyond the plain placements of the
+// write-fault walk, and which old copy of a moved tileset an insertion or
+// "Einfügen als" erases.
 namespace {
 using Schritt = std::function<void(Testumgebung&)>;
 constexpr qint64 L = Tilesetblock::Laenge;
@@ -50,12 +56,29 @@ Schritt Seitendatei(int n, const QString& ort = {}) {
   };
 }
 
-// No ROM, tileset n chosen while Tilesets.gb mode was on.
-Schritt OhneRom(int n) {
-  return [n](Testumgebung& u) {
-    u.fenster().Chk_Geheim->setChecked(true);
+// No ROM, tileset n chosen while a side-file mode was on.
+Schritt OhneRom(int n, QCheckBox* frm_Angaben::*modus = &frm_Angaben::Chk_Geheim) {
+  return [=](Testumgebung& u) {
+    (u.fenster().*modus)->setChecked(true);
     Welt::Waehlen(u.fenster(), n);
-    u.fenster().Chk_Geheim->setChecked(false);
+    (u.fenster().*modus)->setChecked(false);
+  };
+}
+
+// Original data read without a ROM, a tile placed in the block editor.
+void OriginaldatenOhneRom(Testumgebung& u) {
+  u.fenster().Chk_Original->setChecked(true);
+  Welt::Waehlen(u.fenster(), 1);
+  frm_Block::Instanz().Pic_Tileset_MouseMove(1, 0, 5, 5);
+  frm_Block::Instanz().Pic_Block_MouseMove(1, 0, 5, 5);
+}
+
+// OriginalPaletten.gb of n bytes; -1: missing.
+Schritt Paletten(int n) {
+  return [n](Testumgebung& u) {
+    Welt::Offen(u);
+    if (n < 0) QFile::remove(u.Pfad(QStringLiteral("OriginalPaletten.gb")));
+    if (n >= 0) u.Schreib(QStringLiteral("OriginalPaletten.gb"), QByteArray(n, '\1'));
   };
 }
 
@@ -114,9 +137,15 @@ const Schritt Zurueck = [](Testumgebung& u) { u.fenster().Cmd_PointeruLöschen_C
 const Schritt Suchen = [](Testumgebung& u) { u.fenster().Cmd_sucheOff_Click(); };
 const Schritt AlsEinfuegen = [](Testumgebung&) { Frm_einfügenals::Instanz().Einfügen(); };
 const Schritt Ja = [](Testumgebung& u) { u.antwort = QMessageBox::Yes; };
+const Schritt BlockSpeichern = [](Testumgebung&) { frm_Block::Instanz().Cmd_Speichern_Click(); };
+const Schritt KolliSpeichern = [](Testumgebung&) { Frm_Kolli::Instanz().Cmd_Speichern_Click(); };
+const Schritt PaletteSpeichern = [](Testumgebung&) { Frm_TilesetPal::Instanz().Cmd_PalSpeichern_Click(); };
+const Schritt PalettenZurueck = [](Testumgebung& u) { u.fenster().Cmd_OriginalTilePal_Click(); };
+const Schritt ZuordnungSpeichern = [](Testumgebung&) { Frm_PalettenZu::Instanz().Cmd_Speichern_Click(); };
+const Schritt ZuordnungZurueck = [](Testumgebung& u) { u.fenster().Cmd_OrgPalEinf_Click(); };
 
 // One row: what the command must do, and the one message it must give (or,
-// for a write, the last one).
+// for a write, the last one; no title: it says nothing).
 struct Fall {
   Schritt vorbereiten, befehl;
   QString titel;
@@ -159,6 +188,16 @@ std::map<QString, Fall> Faelle() {
   const Schritt siebenAufAlt2 =
       RomAendern([](QByteArray& rom) { rom.replace(Kopftabelle::ZeigerOrt(7), 3, Rombau::Zeiger(Alt2)); });
   const Schritt keinBlock = RomAendern([](QByteArray& rom) { rom[0x1C8000] = 'x'; });
+  const Schritt tabellenHinterDemEnde =
+      Folge({RomAendern([](QByteArray& rom) {
+               rom.replace(Blockdaten::ZeigerOrt(1), 3, QByteArray::fromHex("7FF87F"));
+               rom.replace(Kollision::ZeigerOrt(1), 3, QByteArray::fromHex("FFFFFF"));
+             }),
+             Haupt(1), [](Testumgebung&) { frm_Block::Instanz().Pic_Block_MouseMove(2, 0, 5, 5); }});
+  const Schritt originaldaten = [](Testumgebung& u) {
+    Welt::Offen(u);
+    u.fenster().Chk_Original->setChecked(true);
+  };
   const Schritt alsOhneLoeschen = Folge({Als(2, Frei), [](Testumgebung& u) {
                                            Welt::Waehlen(u.fenster(), 2);
                                            Frm_einfügenals::Instanz().Chk_Löschen->setChecked(false);
@@ -197,6 +236,28 @@ std::map<QString, Fall> Faelle() {
       {"Pointer zurück: ohne Rom", Ablehnung(OhneRom(2), Zurueck, "Fehler", {"Rom"})},
       {"Pointer zurück: ohne Originalpointer",
        Ablehnung(OhneOriginalPointer(2), Zurueck, "Fehler", {"OriginalPointer.ini"})},
+      // Nothing to write to without a ROM: only the assignment's save names
+      // the missing ROM. In original-data mode the ROM's table is no target.
+      {"Block speichern: ohne Rom", Ablehnung(OriginaldatenOhneRom, BlockSpeichern, "")},
+      {"Kollision speichern: ohne Rom", Ablehnung(OriginaldatenOhneRom, KolliSpeichern, "")},
+      {"Palette speichern: ohne Rom", Ablehnung([](Testumgebung&) {}, PaletteSpeichern, "")},
+      {"Original Paletten einfügen: Originaldaten", Ablehnung(originaldaten, PalettenZurueck, "")},
+      {"Zuordnung speichern: ohne Rom", Ablehnung(OhneRom(4), ZuordnungSpeichern, "Fehler", {"Rom"})},
+      {"Zuordnung speichern: ohne Rom, Originaldaten",
+       Ablehnung(OhneRom(4, &frm_Angaben::Chk_Original), ZuordnungSpeichern, "Fehler", {"Rom"})},
+      {"Zuordnung zurück: ohne Rom", Ablehnung(OhneRom(4), ZuordnungZurueck, "")},
+      // Tables the header places past the ROM's end: the ROM does not grow.
+      {"Block speichern: hinter dem Romende",
+       Ablehnung(tabellenHinterDemEnde, BlockSpeichern, "Fehler", {"test.gb"})},
+      {"Kollision speichern: hinter dem Romende",
+       Ablehnung(tabellenHinterDemEnde, KolliSpeichern, "Fehler", {"test.gb"})},
+      // A whole table or less goes over the ROM's; anything else is no original.
+      {"Original Paletten einfügen: zu lang",
+       Ablehnung(Paletten(321), PalettenZurueck, "Fehler", {"OriginalPaletten.gb"})},
+      {"Original Paletten einfügen: leer",
+       Ablehnung(Paletten(0), PalettenZurueck, "Fehler", {"OriginalPaletten.gb"})},
+      {"Original Paletten einfügen: fehlt",
+       Ablehnung(Paletten(-1), PalettenZurueck, "Fehler", {"OriginalPaletten.gb"})},
       {"Rom öffnen: zu kurz",
        Ablehnung([](Testumgebung& u) { u.Schreib(QStringLiteral("kurz.gb"), QByteArray(0x1FFFFF, '\1')); },
                  Oeffnen("kurz.gb"), "Tessaron")},
@@ -274,8 +335,8 @@ class TestEinfuegen : public QObject {
     const QStringList ansicht = Welt::Ansicht();
     u.meldungen.clear();
     f.befehl(u);
-    QVERIFY(f.schreibt || u.meldungen.size() == 1);
-    QCOMPARE(u.meldungen.back().titel, f.titel);
+    QVERIFY(f.schreibt || u.meldungen.size() == size_t(!f.titel.isEmpty()));
+    QCOMPARE(u.meldungen.empty() ? QString() : u.meldungen.back().titel, f.titel);
     for (const QString& n : f.nennt) QVERIFY2(u.meldungen.back().text.contains(n), qPrintable(u.Texte()));
     Dateistand nachher = Stand(u);
     if (f.schreibt) {

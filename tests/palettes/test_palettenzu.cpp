@@ -49,7 +49,7 @@ class TestPalettenZu : public QObject {
   }
 
   // A click gives the tile the chosen palette and a second one gives it back
-  // to palette 7, which cannot be taken away. Closed, the window is unloaded.
+  // to palette 7, which cannot be taken away.
   void klicken() {
     Testumgebung u(Plan());
     Welt::Offen(u);
@@ -66,31 +66,6 @@ class TestPalettenZu : public QObject {
     QTest::mouseClick(pal2, Qt::LeftButton);
     QCOMPARE(pal2->text(), QStringLiteral("7"));
     QVERIFY(pal2->isChecked());
-    Frm_PalettenZu::Instanz().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Frm_PalettenZu::Geladen());
-  }
-
-  // Without a ROM an assignment lives in the ROM in every mode but original
-  // data: the save says so and writes nothing, and no restore is offered.
-  void ohneRom_data() {
-    QTest::addColumn<bool>("original");
-    QTest::newRow("Originaldaten gelesen") << true;
-    QTest::newRow("Tilesets.gb-Modus") << false;
-  }
-  void ohneRom() {
-    QFETCH(bool, original);
-    Testumgebung u;
-    (original ? u.fenster().Chk_Original : u.fenster().Chk_Geheim)->setChecked(true);
-    Welt::Waehlen(u.fenster(), 4);
-    QVERIFY(!u.fenster().Cmd_OrgPalEinf->isEnabled());
-    u.fenster().Chk_Original->setChecked(false);
-    const Dateistand vorher = Stand(u);
-    u.meldungen.clear();
-    Frm_PalettenZu::Instanz().Cmd_Speichern_Click();
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-    QCOMPARE(Stand(u), vorher);
   }
 };
 
