@@ -31,16 +31,6 @@ class TestBlockdaten : public QObject {
     QCOMPARE(Blockdaten::AusBytes(bytes), QStringLiteral("000102031011121320212223303160FF"));
     QCOMPARE(Blockdaten::ZuBytes(Blockdaten::AusBytes(bytes)), bytes);
   }
-
-  // The tile a click in the tileset picture picks: column and row of every
-  // entry, against integer arithmetic.
-  void gitterOrte() {
-    QCOMPARE(Blockdaten::Ort(1, 2, 16), QStringLiteral("33"));
-    for (int zahl = 1; zahl <= 256; ++zahl)
-      QCOMPARE(Blockdaten::Ort2(zahl, 16), QStringLiteral("%1%2")
-                                               .arg((zahl - 1) % 16 + 1, 2, 10, QLatin1Char('0'))
-                                               .arg((zahl - 1) / 16 + 1, 2, 10, QLatin1Char('0')));
-  }
 };
 
 QTEST_MAIN(TestBlockdaten)

@@ -42,21 +42,6 @@ Frm_Bild& Oeffnen(Testumgebung& u) {
 class TestBild : public QObject {
   Q_OBJECT
  private slots:
-  // The window's tileset list follows the main window's both ways.
-  void tilesetlisteUndGroesse() {
-    Testumgebung u;
-    Welt::Offen(u, 3);
-    u.fenster().Cmd_BLaden_Click();
-    Frm_Bild& b = Frm_Bild::Instanz();
-    QCOMPARE(b.Auswahl->currentIndex(), 2);
-    b.Auswahl->setCurrentIndex(4);
-    emit b.Auswahl->activated(4);
-    QCOMPARE(u.fenster().Auswahl->currentIndex(), 4);
-    u.fenster().Auswahl->setCurrentIndex(7);
-    b.Form_Activate();
-    QCOMPARE(b.Auswahl->currentIndex(), 7);
-  }
-
   // One colour, in every format the import reads that Qt also writes, given colour 3: every tile
   // becomes colour 3.
   void einfarbig_data() {

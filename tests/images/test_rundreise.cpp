@@ -26,8 +26,7 @@ class TestRundreise : public QObject {
   void rundreise() {
     QFETCH(QString, optionen);
     QFETCH(int, faktor);
-    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-        .setValue(QStringLiteral("Einstelungen/Speicher"), optionen);
+    Welt::Optionen(optionen);
     // Every colour 2 a copy of colour 1: only the index tells them apart.
     Rombau::Plan plan = Testdaten::Plan();
     for (int i = 0; i < 320; i += 8) plan.paletten.replace(i + 2, 2, plan.paletten.mid(i, 2));
@@ -66,39 +65,6 @@ class TestRundreise : public QObject {
     b.BildLaden(pfad);
     b.Cmd_Einfügen_Click();  // at once: the colour assignments come from the index
     QCOMPARE(Welt::Ansicht(), vorher);
-  }
-
-  // Which pictures are read by index; entries 0 and 1 hold the same colour.
-  void nachIndex_data() {
-    QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<int>("eintraege");
-    QTest::addColumn<bool>("index");
-    QTest::addRow("PNG, 4 Einträge") << QByteArray("png") << 4 << true;
-    QTest::addRow("PNG, 16 Einträge") << QByteArray("png") << 16 << false;
-    QTest::addRow("BMP, 4 Einträge") << QByteArray("bmp") << 4 << false;
-  }
-  void nachIndex() {
-    QFETCH(QByteArray, format);
-    QFETCH(int, eintraege);
-    QFETCH(bool, index);
-    Testumgebung u;
-    frm_Angaben& f = Welt::Offen(u, 1);
-    QImage bild(128, 48, QImage::Format_Indexed8);
-    QList<QRgb> tabelle(eintraege, qRgb(10, 20, 30));
-    tabelle[2] = qRgb(200, 0, 0);
-    bild.setColorTable(tabelle);
-    for (int y = 0; y < 48; ++y)
-      for (int x = 0; x < 128; ++x) bild.setPixel(x, y, x % eintraege);
-    const QString pfad = u.Pfad(QStringLiteral("bild.") + QString::fromLatin1(format));
-    QVERIFY(bild.save(pfad, format.constData()));
-    f.Cmd_BLaden_Click();
-    Frm_Bild& b = Frm_Bild::Instanz();
-    b.Opt_48128->setChecked(true);
-    b.BildLaden(pfad);
-    QCOMPARE(b.Cmd_Einfügen->isEnabled(), index);
-    if (!index) return;
-    b.Cmd_Einfügen_Click();
-    QCOMPARE(Welt::Tile(1).DirektZurück(), QStringLiteral("12341234").repeated(8));
   }
 
   void fehlschlagLaesstDateiStehen() {

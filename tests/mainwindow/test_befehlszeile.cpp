@@ -41,8 +41,7 @@ class TestBefehlszeile : public QObject {
     QFETCH(int, n);
     QFETCH(QString, optionen);
     QFETCH(QStringList, farben);
-    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-        .setValue(QStringLiteral("Einstelungen/Speicher"), optionen);
+    Welt::Optionen(optionen);
     Testumgebung u;
     Welt::Offen(u, n).BildSpeichern(u.Pfad(QStringLiteral("menue.png")));
     const QStringList zeile{"--export-png", QString::number(n), u.Pfad(QStringLiteral("zeile.png")), u.rom()};

@@ -1,7 +1,5 @@
-#include <QSettings>
 #include <QtTest>
 
-#include "Farbmodell.h"
 #include "Flaeche.h"
 #include "Frm_Kolli.h"
 #include "Frm_Optionen.h"
@@ -12,20 +10,7 @@
 using Welt::Tile;
 
 namespace {
-const QString Schluessel = QStringLiteral("Einstelungen/Speicher");
 using Vier = std::array<std::uint32_t, 4>;
-
-QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
-
-QString Gespeichert() { return Einstellungen().value(Schluessel).toString(); }
-
-// The screen colours of palette p at time t, from the synthesised ROM bytes.
-Vier PlanFarben(const Rombau::Plan& plan, int t, int p) {
-  Vier farben{};
-  for (int c = 0; c < 4; ++c)
-    farben[c] = FarbtextZuFarbe(QString::fromLatin1(plan.paletten.mid(64 * t + 8 * p + 2 * c, 2).toHex()));
-  return farben;
-}
 
 // Every cell shows the colour given for its colour number.
 bool ZeigtFarben(const Fläche& f, const Vier& farben) {
@@ -44,7 +29,7 @@ bool KurzeListen(const Frm_Kolli& k) {
 class TestOptionen : public QObject {
   Q_OBJECT
  private slots:
-  void init() { Einstellungen().remove(Schluessel); }
+  void init() { Welt::Optionen({}); }
 
   // Tile 1's assignment digit is damaged (above 7): it names no palette, so
   // in the game's colours that tile shows the fixed colours and every other
@@ -71,12 +56,12 @@ class TestOptionen : public QObject {
     if (satz) (satz == 1 ? o.Opt_Grau : o.Opt_AlteFarben)->click();
     o.Zeit->setCurrentIndex(zeit);
     emit o.Zeit->activated(zeit);
-    QCOMPARE(Gespeichert(), gespeichert);
+    QCOMPARE(Welt::Optionen(), gespeichert);
     const Vier fest(Welt::Festfarben), grau(Welt::Grau);
     const QString ziffern = Zuordnung::Ziffern(u.plan.tilesets[1].zuordnung);
     for (int i = 1; i <= 96; ++i) {
       const int p = ziffern.mid(i - 1, 1).toInt(nullptr, 16);
-      const Vier farben = satz == 1 ? grau : satz == 2 || p > 7 ? fest : PlanFarben(u.plan, zeit, p);
+      const Vier farben = satz == 1 ? grau : satz == 2 || p > 7 ? fest : Welt::PlanFarben(u.plan, zeit, p);
       QVERIFY2(ZeigtFarben(Tile(i), farben), qPrintable(QString::number(i)));
       if (i == 7) {
         Tile(7).PositionAngabe(1, 0, 0, 0);
@@ -89,10 +74,10 @@ class TestOptionen : public QObject {
   // texts is the codec's); its valid collision list mode applies from the
   // start, in a collision editor opened only later.
   void gespeicherterTextGiltAbStart() {
-    Einstellungen().setValue(Schluessel, QStringLiteral("11091701"));
+    Welt::Optionen(QStringLiteral("11091701"));
     Testumgebung u;
     Frm_Optionen& o = Frm_Optionen::Instanz();
-    QCOMPARE(Gespeichert(), QStringLiteral("00111501"));
+    QCOMPARE(Welt::Optionen(), QStringLiteral("00111501"));
     QVERIFY(o.Opt_Aufgezälten->isChecked());
     Welt::Offen(u);
     QVERIFY(u.meldungen.empty());
@@ -101,16 +86,8 @@ class TestOptionen : public QObject {
     o.Opt_0bisFF->click();
     QVERIFY(!KurzeListen(k));
     o.Opt_Aufgezälten->click();
-    QCOMPARE(Gespeichert(), QStringLiteral("00111501"));
+    QCOMPARE(Welt::Optionen(), QStringLiteral("00111501"));
     QVERIFY(KurzeListen(k));
-  }
-
-  // Closed, it only hides.
-  void schliessenVersteckt() {
-    Testumgebung u;
-    u.fenster().Cmd_Optionen->trigger();
-    Frm_Optionen::Instanz().close();
-    QVERIFY(Frm_Optionen::Geladen() && !Frm_Optionen::Instanz().isVisible());
   }
 };
 

@@ -67,32 +67,6 @@ class TestTilesetPal : public QObject {
     QCOMPARE(u.meldungen.back().titel, QStringLiteral("Tessaron"));
   }
 
-  // Blue set by its scroll bar, with original data: the save changes its two
-  // bytes of OriginalPaletten.gb only (the ROM's table is the walk's). After a
-  // failed save the window shows what the file still holds.
-  void speichern() {
-    Testumgebung u;
-    Welt::Offen(u);
-    u.fenster().Chk_Original->setChecked(true);
-    const QString alt = Zeige(4, 7).Lbl_Farbe[4]->text();
-    const Dateistand vorher = Stand(u);
-    for (int fehler : {1, 0}) {
-      Frm_TilesetPal& w = Zeige(4, 7);
-      w.Lbl_Farbe_Click(4);
-      w.SRot->setValue(0);
-      w.SGrün->setValue(0);
-      w.SBlau->setValue(31);
-      Schreibfehler::NachSchritt(fehler);
-      w.Cmd_PalSpeichern_Click();
-      Schreibfehler::NachSchritt(0);
-      QCOMPARE(Welt::HatErfolg(u), !fehler);
-      QCOMPARE(Zeige(4, 7).Lbl_Farbe[4]->text(), fehler ? alt : QStringLiteral("007C"));
-    }
-    Dateistand erwartet = vorher;
-    erwartet[Original].replace(64 * 4 + 8 * 7 + 2 * 3, 2, QByteArray::fromHex("007C"));
-    QCOMPARE(Stand(u), erwartet);
-  }
-
   // A shorter OriginalPaletten.gb goes over the start of the ROM's table (the
   // bytes are the walk's), and the window shows it at once.
   void originalPalettenEinfuegen() {

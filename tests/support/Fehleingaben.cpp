@@ -23,6 +23,7 @@
 #include "Palettentabelle.h"
 #include "Schreiboperationen.h"
 #include "Tilesetblock.h"
+#include "Welt.h"
 #include "Zuordnung.h"
 #include "frm_Angaben.h"
 #include "frm_Animationen.h"
@@ -114,15 +115,12 @@ void Abgeschnitten(Faelle& faelle, const QString& datei, const QByteArray& ganz,
                       [=](Testumgebung& u) { u.Schreib(datei, ganz.left(l)); }, neuesFenster});
 }
 
-QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
-
 // Options texts that are not eight digits, each position with other
 // characters (random texts are the parser's fuzz target), and settings files
 // damaged by hand: afterwards the options keep eight valid digits again.
 Faelle Optionen() {
-  static const QString schluessel = QStringLiteral("Einstelungen/Speicher");
   auto gueltig = [] {
-    const QString t = Einstellungen().value(schluessel).toString();
+    const QString t = Welt::Optionen();
     static const QRegularExpression acht(QStringLiteral("^[01]{3}[0-4][01][1-6][01]{2}$"));
     return acht.match(t).hasMatch() ? QString() : QStringLiteral("gespeichert: ") + t;
   };
@@ -131,8 +129,8 @@ Faelle Optionen() {
     for (QChar c : QStringLiteral("0179xä ")) texte << QStringLiteral("00111510").replace(stelle, 1, c);
   Faelle faelle;
   for (const QString& text : texte)
-    faelle.push_back({text, QStringLiteral("fehl_optionen.tsv"),
-                      [=](Testumgebung&) { Einstellungen().setValue(schluessel, text); }, true, gueltig});
+    faelle.push_back({text, QStringLiteral("fehl_optionen.tsv"), [=](Testumgebung&) { Welt::Optionen(text); },
+                      true, gueltig});
   for (const char* datei :
        {"[Einstelungen]\nSpeicher=1, 0, 1\n",
         "[Einstelungen]\nSpeicher=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5\\x42)\n",
@@ -140,7 +138,7 @@ Faelle Optionen() {
         "\xff\xfe[\x01]\n", "[Einstelungen]\nSpeicher=\n"})
     faelle.push_back({QString::fromLatin1(datei), QStringLiteral("fehl_optionen.tsv"),
                       [=](Testumgebung&) {
-                        QFile f(Einstellungen().fileName());
+                        QFile f(QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")).fileName());
                         if (!f.open(QIODevice::WriteOnly) || f.write(datei) < 0 || !f.flush())
                           qFatal("Einstellungen nicht geschrieben");
                       },

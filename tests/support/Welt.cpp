@@ -1,12 +1,41 @@
 #include "Welt.h"
 
+#include <QPaintEvent>
+#include <QSettings>
 #include <algorithm>
 
+#include "Farbmodell.h"
 #include "Frm_Bearbeiten.h"
 #include "Tilesetblock.h"
 #include "frm_Angaben.h"
 
 namespace Welt {
+
+std::array<std::uint32_t, 4> PlanFarben(const Rombau::Plan& plan, int t, int p) {
+  std::array<std::uint32_t, 4> farben{};
+  for (int c = 0; c < 4; ++c)
+    farben[c] = FarbtextZuFarbe(QString::fromLatin1(plan.paletten.mid(64 * t + 8 * p + 2 * c, 2).toHex()));
+  return farben;
+}
+
+namespace {
+const QString Schluessel = QStringLiteral("Einstelungen/Speicher");
+QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
+}  // namespace
+
+void Optionen(const QString& text) {
+  if (text.isEmpty())
+    Einstellungen().remove(Schluessel);
+  else
+    Einstellungen().setValue(Schluessel, text);
+}
+
+QString Optionen() { return Einstellungen().value(Schluessel).toString(); }
+
+bool Malzeuge::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::Paint) bereiche[o] += static_cast<QPaintEvent*>(e)->region();
+  return false;
+}
 
 Fläche& Tile(int i) { return Frm_Bearbeiten::Instanz().Fläche(i); }
 

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
+#include <QObject>
 #include <QPair>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -24,6 +27,18 @@ constexpr std::array<std::uint32_t, 4> Grau = {16777215u, 12632256u, 8421504u, 0
 
 // Zeros in the test ROM, far from every stored copy.
 constexpr qint64 Frei = 0x1C4000;
+
+// The display colours of palette p at time t of the plan's palette table.
+std::array<std::uint32_t, 4> PlanFarben(const Rombau::Plan& plan, int t, int p);
+// The options text as the program stores it; "" for none (a first start).
+void Optionen(const QString& text);
+QString Optionen();
+
+// The regions each watched widget repainted.
+struct Malzeuge : QObject {
+  QMap<QObject*, QRegion> bereiche;
+  bool eventFilter(QObject* o, QEvent* e) override;
+};
 
 Fläche& Tile(int i);
 // The colour-number texts of the 96 tiles in the view.

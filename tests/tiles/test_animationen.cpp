@@ -1,4 +1,3 @@
-#include <QSettings>
 #include <QtTest>
 
 #include "Farbmodell.h"
@@ -12,13 +11,6 @@
 namespace {
 using Vier = std::array<std::uint32_t, 4>;
 constexpr qint64 Wasser = 0xFC348;
-
-Vier PlanFarben(const Rombau::Plan& plan, int t, int p) {
-  Vier farben{};
-  for (int c = 0; c < 4; ++c)
-    farben[c] = FarbtextZuFarbe(QString::fromLatin1(plan.paletten.mid(64 * t + 8 * p + 2 * c, 2).toHex()));
-  return farben;
-}
 
 // The four tiles hold these 64 bytes and show them in these colours.
 void PruefeBilder(const QByteArray& bytes, const Vier& farben) {
@@ -42,23 +34,20 @@ class TestAnimationen : public QObject {
   Q_OBJECT
  private slots:
   // Every test starts with the default options (time of day 1).
-  void init() {
-    QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-        .remove(QStringLiteral("Einstelungen/Speicher"));
-  }
+  void init() { Welt::Optionen({}); }
 
   // Water in palette 6, flowers in palette 1, of the time of day the options
   // show; a new time of day chooses the first entry again in its colours.
   void lesen() {
     Testumgebung u;
     Welt::Offen(u);
-    PruefeBilder(u.plan.wasser, PlanFarben(u.plan, 1, 6));
+    PruefeBilder(u.plan.wasser, Welt::PlanFarben(u.plan, 1, 6));
     Waehlen(1);
-    PruefeBilder(u.plan.blumen, PlanFarben(u.plan, 1, 1));
+    PruefeBilder(u.plan.blumen, Welt::PlanFarben(u.plan, 1, 1));
     Frm_Optionen& o = Frm_Optionen::Instanz();
     o.Zeit->setCurrentIndex(3);
     emit o.Zeit->activated(3);
-    PruefeBilder(u.plan.wasser, PlanFarben(u.plan, 3, 6));
+    PruefeBilder(u.plan.wasser, Welt::PlanFarben(u.plan, 3, 6));
   }
 
   // Also when the palette holds one colour four times the tiles keep their
@@ -100,7 +89,7 @@ class TestAnimationen : public QObject {
     QTest::mouseRelease(bild, Qt::RightButton, {}, QPoint(7, 2));
     QTest::mouseRelease(bild, Qt::LeftButton, {}, QPoint(7, 2));
     // The chooser followed the tile under the mouse.
-    QCOMPARE(farben.f1[4]->palette().color(QPalette::Window), VbFarbe(PlanFarben(u.plan, 1, 6)[3]));
+    QCOMPARE(farben.f1[4]->palette().color(QPalette::Window), VbFarbe(Welt::PlanFarben(u.plan, 1, 6)[3]));
     f.Cmd_Speichern->click();
     QByteArray erwartet = vorher;
     erwartet[Wasser + 16] = char((erwartet[Wasser + 16] & 0x3F) | 0x40);

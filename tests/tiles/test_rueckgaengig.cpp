@@ -43,14 +43,6 @@ void ZweiSchritte(QWidget& fenster, const std::function<QByteArray()>& inhalt,
   QVERIFY(!fenster.findChild<QAction*>(QStringLiteral("Cmd_Rückgängig"))->isEnabled());
 }
 
-struct Malzeuge : QObject {  // repainted regions per widget
-  QMap<QObject*, QRegion> bereiche;
-  bool eventFilter(QObject* o, QEvent* e) override {
-    if (e->type() == QEvent::Paint) bereiche[o] += static_cast<QPaintEvent*>(e)->region();
-    return false;
-  }
-};
-
 }  // namespace
 
 class TestRueckgaengig : public QObject {
@@ -83,7 +75,7 @@ class TestRueckgaengig : public QObject {
     const QStringList nachher = Welt::Ansicht();
 
     // Each command restores exactly one step and repaints only the tiles it changes.
-    Malzeuge zeuge;
+    Welt::Malzeuge zeuge;
     for (int i = 1; i <= 96; ++i) Welt::Tile(i).installEventFilter(&zeuge);
     for (QAction* befehl : {f.Cmd_Rückgängig, f.Cmd_Wiederholen}) {
       const QStringList davor = Welt::Ansicht();
