@@ -76,11 +76,8 @@ class TestBloecke : public QObject {
 
     b.Pic_Block_MouseMove(2, 0, 3 * 16 + 5, 16 + 5);  // tile 1F
     QCOMPARE(b.Pic_Aktuell->Bild(), Ausschnitt(tileset, 15 * 16, 16));
-    b.Pic_Block_MouseMove(2, 0, -3, 5);
-    b.Pic_Block_MouseMove(2, 0, 64, 5);
-    b.Pic_Block_MouseMove(1, 0, 3, 3);
-    b.Pic_Block_MouseMove(1, 0, 3, 63);
-    b.Pic_Block_MouseMove(1, 0, 70, 3);
+    for (int x : {-3, 64}) b.Pic_Block_MouseMove(2, 0, x, 5);
+    for (QPoint p : {QPoint(3, 3), QPoint(3, 63), QPoint(70, 3)}) b.Pic_Block_MouseMove(1, 0, p.x(), p.y());
     b.Pic_Block_MouseMove(3, 0, 20, 3);  // both buttons paint nothing
     QCOMPARE(Welt::Rom(u), vorher);
     b.Cmd_Speichern_Click();

@@ -1,7 +1,18 @@
 #include <QtTest>
+#include <random>
 
 #include "Dateizugriff.h"
 #include "Meldung.h"
+#include "Verlauf.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+// Declared here: g++ ships the sanitizer runtime without its headers.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+size_t Belegt() { return __sanitizer_get_current_allocated_bytes(); }
+#else
+#include <malloc.h>
+size_t Belegt() { return mallinfo2().uordblks + mallinfo2().hblkhd; }
+#endif
 
 namespace {
 QByteArray Inhalt(const QString& pfad) {
@@ -101,6 +112,30 @@ class TestDateizugriff : public QObject {
       QVERIFY2(EinFehlerZu(pfad), qPrintable(meldungen.join('\n')));
     }
     Schreibfehler::NachSchritt(0);
+  }
+
+  // A thousand insertions of a moving tileset (random tiles into an erased
+  // area, a pointer, the previous copy erased) stay under 5 MiB.
+  void speicher() {
+    QTemporaryDir ordner;
+    const QString rom = ordner.filePath(QStringLiteral("datei.gb"));
+    {
+      QFile f(rom);
+      QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(0x10000, '\0')) == 0x10000);
+    }
+    std::mt19937 zufall(7);
+    const size_t vorher = Belegt(), eintraege = Verlauf::Instanz().Eintraege().size();
+    for (int i = 0; i < 1000; ++i) {
+      QByteArray block(1542, '\0');
+      for (char& c : block) c = static_cast<char>(zufall());
+      Schreibvorgang w(rom, true);
+      w.Nullen(0x800 * (1 - i % 2), 1542);
+      w.Schreiben(0x4000, QByteArray("\x70\x00\x40", 3), Schreibvorgang::Art::Zeiger);
+      w.Schreiben(0x800 * (i % 2), block);
+      QVERIFY(w.Ausfuehren());
+    }
+    QCOMPARE(Verlauf::Instanz().Eintraege().size() - eintraege, size_t{1000});
+    QVERIFY2(Belegt() - vorher < 5u * 1024 * 1024, qPrintable(QString::number(Belegt() - vorher)));
   }
 };
 

@@ -1,12 +1,15 @@
 #include <QtTest>
 
+#include "Blockdaten.h"
+#include "Farbmodell.h"
 #include "Kachel.h"
+#include "Kollision.h"
 #include "Tilesetblock.h"
 #include "Zahlen.h"
 
-// The text and byte formats of offsets, pointers, tiles and the stored
-// tileset block, pinned by fixed examples: a codec wrong in both directions
-// passes every round trip.
+// The text and byte formats of offsets, pointers, tiles, colours, the stored
+// tileset block and the block and collision tables, pinned by fixed examples:
+// a codec wrong in both directions passes every round trip.
 class TestZahlen : public QObject {
   Q_OBJECT
  private slots:
@@ -60,6 +63,45 @@ class TestZahlen : public QObject {
     QByteArray belegt(1542, '\0');
     belegt[1541] = 1;
     QVERIFY(!Tilesetblock::Frei(belegt));
+  }
+
+  // The places and byte formats of block and collision data.
+  void zeigerUndTabellen() {
+    QCOMPARE(Blockdaten::ZeigerOrt(1), 0x156E5);
+    QCOMPARE(Blockdaten::ZeigerOrt(28), 0x1587A);
+    QCOMPARE(Kollision::ZeigerOrt(1), 0x156E8);
+    QCOMPARE(Kollision::ZeigerOrt(28), 0x1587D);
+    const QString zeiger = Blockdaten::ZeigerText(QByteArray("\x05\x00\x40", 3));
+    QCOMPARE(zeiger, QStringLiteral("050040"));
+    const qint64 tabelle = HexZuZahl(PointerZuOffset(zeiger, 0, 0));
+    QCOMPARE(tabelle, 0x14000);
+    QCOMPARE(Blockdaten::BlockOffset(tabelle, 0x01), 0x14010);
+    QCOMPARE(Blockdaten::BlockOffset(tabelle, 0x7F), 0x147F0);
+    QCOMPARE(Kollision::SatzOffset(tabelle, 0x01), 0x14004);
+    QCOMPARE(Kollision::SatzOffset(tabelle, 0x7F), 0x141FC);
+    // A pointer below the banked area must not turn into a small offset that
+    // would let a save land in the ROM header.
+    QVERIFY(HexZuZahl(PointerZuOffset(QStringLiteral("000000"), 0, 0)) >= 0x200000);
+  }
+
+  void blockText() {
+    const QByteArray bytes("\x00\x01\x02\x03\x10\x11\x12\x13\x20\x21\x22\x23\x30\x31\x60\xFF", 16);
+    QCOMPARE(Blockdaten::AusBytes(bytes), QStringLiteral("000102031011121320212223303160FF"));
+    QCOMPARE(Blockdaten::ZuBytes(Blockdaten::AusBytes(bytes)), bytes);
+  }
+
+  // Fixed examples: the byte order of the colour text, channel values between
+  // the 8-steps, and the triple order, which a round trip cannot catch.
+  void farbwoerter() {
+    QCOMPARE(Farbauswerten(QStringLiteral("1F00"), QString()), QStringLiteral("000000248"));
+    QCOMPARE(Farbauswerten(QStringLiteral("1F00"), QStringLiteral("HeX")), QStringLiteral("0000F8"));
+    QCOMPARE(FarbtextZuFarbe(QStringLiteral("E003")), 256u * 248);
+    QCOMPARE(TripelZuFarbe(QStringLiteral("248000008")), 8u + 65536u * 248);
+    QCOMPARE(KanaeleZuFarbtext(0, 0, 255), QStringLiteral("007C"));
+    QCOMPARE(Farbauswerten(QStringLiteral("3412"), QString()), QStringLiteral("032136160"));
+    QCOMPARE(KanaeleZuFarbtext(160, 136, 32), QStringLiteral("3412"));
+    // Only a valid colour text may enter a palette.
+    for (const char* t : {"FF8F", "7F", "G000"}) QVERIFY(!IstFarbtext(QString::fromLatin1(t)));
   }
 };
 

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "Bildimport.h"
 #include "Frm_Bearbeiten.h"
 #include "Frm_Bild.h"
 #include "Welt.h"
@@ -42,6 +43,35 @@ Frm_Bild& Oeffnen(Testumgebung& u) {
 class TestBild : public QObject {
   Q_OBJECT
  private slots:
+  // The window's tileset choice is the main window's, both ways.
+  void tilesetwahl() {
+    Testumgebung u;
+    Frm_Bild& b = Oeffnen(u);
+    emit b.Auswahl->activated(4);
+    QCOMPARE(u.fenster().Auswahl->currentIndex(), 4);
+    Welt::Waehlen(u.fenster(), 8);
+    b.Form_Activate();
+    QCOMPARE(b.Auswahl->currentIndex(), 7);
+  }
+
+  // Every scanned position a colour of its own: the list holds each once in
+  // the order first met, and each pixel takes the first entry with its key.
+  void farbenUndKacheln() {
+    QImage bild(256, 96, QImage::Format_RGB32);
+    for (int y = 0; y < 96; ++y)
+      for (int x = 0; x < 256; ++x) bild.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    const QStringList schluessel = Bildimport::Farberkennung(bild, 2);
+    QCOMPARE(schluessel.size(), Bildimport::Breite * Bildimport::Hoehe);
+    QCOMPARE(schluessel[1], Bildimport::HexS(2, 6));  // red 2 at x 2
+    QStringList eintraege;
+    for (const QString& k : schluessel) eintraege << Bildimport::Eintrag(k, QStringLiteral("Farbe2 (Grün)"));
+    eintraege.prepend(Bildimport::Eintrag(schluessel[127], QStringLiteral("Farbe1 (Schwarz)")));
+    const auto texte = Bildimport::Kacheltexte(bild, 2, eintraege);
+    QCOMPARE(texte[50], QString(64, QLatin1Char('2')));
+    QCOMPARE(texte[15].indexOf(QLatin1Char('1')), 7);
+    QCOMPARE(texte[15].count(QLatin1Char('1')), 1);
+  }
+
   // One colour, in every format the import reads that Qt also writes, given colour 3: every tile
   // becomes colour 3.
   void einfarbig_data() {

@@ -2,7 +2,6 @@
 #include <functional>
 
 #include "Blockdaten.h"
-#include "Dateizugriff.h"
 #include "Frm_Kolli.h"
 #include "Frm_PalettenZu.h"
 #include "Frm_TilesetPal.h"
@@ -122,7 +121,6 @@ Schritt RomAendern(const std::function<void(QByteArray&)>& aendern) {
     QByteArray rom = Welt::Rom(u);
     aendern(rom);
     u.Schreib(QStringLiteral("test.gb"), rom);
-    Dateizugriff::Vergessen();
   };
 }
 

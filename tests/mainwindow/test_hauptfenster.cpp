@@ -86,10 +86,32 @@ class TestHauptfenster : public QObject {
     u.fenster().RomÖffnen(u.rom());  // without original pointers every tileset is the ROM's
     QCOMPARE(Tile(1), KachelText(u.plan.tilesets[1].kacheln, 1));
     u.fenster().Chk_Geheim->setChecked(true);
-    QCOMPARE(u.meldungen.size(), size_t(1));
-    QCOMPARE(u.meldungen[0].titel, QStringLiteral("Fehler"));
-    QVERIFY(u.meldungen[0].text.contains(QLatin1String("Tilesets.gb")));
+    QVERIFY2(u.meldungen.size() == 1 && FehlerNenntDatei(u, QStringLiteral("Tilesets.gb")),
+             qPrintable(u.Texte()));
     QCOMPARE(Tile(1), LeeresTile);
+  }
+
+  // Closed, the editors only hide and keep what they show; the palette
+  // assignment is unloaded and reads its field again when opened.
+  void schliessen_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bleibt");
+    for (const char* name : {"Frm_Kolli", "Frm_Optionen", "Frm_TilesetPal"})
+      QTest::newRow(name) << QString::fromLatin1(name) << true;
+    QTest::newRow("Frm_PalettenZu") << QStringLiteral("Frm_PalettenZu") << false;
+  }
+  void schliessen() {
+    QFETCH(QString, name);
+    QFETCH(bool, bleibt);
+    Testumgebung u;
+    Welt::Offen(u).findChild<QAction*>(QStringLiteral("Cmd_") + name.mid(4))->trigger();
+    QPointer<QWidget> fenster;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == name && w->isVisible()) fenster = w;
+    QVERIFY(fenster);
+    fenster->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(bleibt ? fenster && fenster->isHidden() : !fenster);
   }
 
   // The wheel turns only the list that has the focus; an offset box takes

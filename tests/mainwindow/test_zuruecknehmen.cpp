@@ -19,11 +19,6 @@ Schreiboperation Operation(const QString& name) {
 
 const QString EinfuegenRom = QStringLiteral("Einfügen ins Rom (Pointer, altes löschen)");
 
-void Schreiben(Testumgebung& u, const QString& datei, const QByteArray& bytes) {
-  u.Schreib(datei, bytes);
-  Dateizugriff::Vergessen();
-}
-
 void Zuruecknehmen(Testumgebung& u) { u.fenster().Cmd_Zurücknehmen->trigger(); }
 }  // namespace
 
@@ -58,7 +53,7 @@ class TestZuruecknehmen : public QObject {
     qsizetype i = 0;
     while (i < alt.size() && bytes[i] == alt[i]) ++i;
     bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
-    Schreiben(u, op.datei, bytes);
+    u.Schreib(op.datei, bytes);
     const Dateistand geaendert = Stand(u);
     Zuruecknehmen(u);
     QCOMPARE(Abweichung(geaendert, Stand(u)), QString());
@@ -109,7 +104,7 @@ class TestZuruecknehmen : public QObject {
     Zuruecknehmen(u);
     QByteArray rom = Welt::Rom(u);
     rom[Welt::Frei + 100] = 1;
-    Schreiben(u, QStringLiteral("test.gb"), rom);
+    u.Schreib(QStringLiteral("test.gb"), rom);
     u.fenster().Txt_Ort->setText(QStringLiteral("1C4000"));
     u.meldungen.clear();
     u.fenster().Cmd_Einfügen_Click();
@@ -131,7 +126,7 @@ class TestZuruecknehmen : public QObject {
       if (!erwartet.isEmpty() || ort != QLatin1String("1C8000")) continue;
       erwartet = Welt::Rom(u);
       erwartet[0x1C8000 + 20] = static_cast<char>(erwartet[0x1C8000 + 20] ^ 1);
-      Schreiben(u, QStringLiteral("test.gb"), erwartet);
+      u.Schreib(QStringLiteral("test.gb"), erwartet);
     }
     f.Cmd_Verlauf->trigger();
     Frm_Verlauf& v = Frm_Verlauf::Instanz();

@@ -12,7 +12,6 @@
 #include <random>
 
 #include "Blockdaten.h"
-#include "Dateizugriff.h"
 #include "Frm_Kolli.h"
 #include "Frm_PalettenZu.h"
 #include "Frm_TilesetPal.h"
@@ -244,7 +243,6 @@ class Fehleingaben : public QObject {
     QFETCH(int, nummer);
     const Fall& fall = m_faelle[size_t(nummer)];
     fall.anlegen(*m_u);
-    Dateizugriff::Vergessen();
     const Dateistand vorher = Stand(*m_u);
     Wachen(QStringLiteral("%1 %2").arg(nummer).arg(fall.name));
     QElapsedTimer uhr;

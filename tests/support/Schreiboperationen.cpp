@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <algorithm>
 
 #include "Blockbild.h"
 #include "Blockdaten.h"
@@ -234,12 +235,21 @@ Dateistand Erwartet(Testumgebung& u, const Schreiboperation& op, const Dateistan
   return soll;
 }
 
+namespace {
+// "" when both hold the same bytes; otherwise where they first differ.
+QString Unterschied(const QByteArray& soll, const QByteArray& ist) {
+  if (soll.size() != ist.size()) return QStringLiteral("Länge %1 statt %2").arg(ist.size()).arg(soll.size());
+  const qsizetype i = std::mismatch(soll.begin(), soll.end(), ist.begin()).first - soll.begin();
+  return i == soll.size() ? QString() : QStringLiteral("Byte %1 geändert").arg(i, 0, 16);
+}
+}  // namespace
+
 QString Abweichung(const Dateistand& soll, const Dateistand& ist) {
   for (const auto& [name, bytes] : ist)
     if (!soll.count(name)) return name + QStringLiteral(" ist neu");
   for (const auto& [name, bytes] : soll) {
     const auto it = ist.find(name);
-    const QString g = it == ist.end() ? QStringLiteral("fehlt") : Welt::NurGeaendert(bytes, it->second, {});
+    const QString g = it == ist.end() ? QStringLiteral("fehlt") : Unterschied(bytes, it->second);
     if (!g.isEmpty()) return name + QStringLiteral(": ") + g;
   }
   return {};

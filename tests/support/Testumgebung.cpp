@@ -72,6 +72,7 @@ void Testumgebung::Schreib(const QString& name, const QByteArray& bytes) const {
   QFile f(Pfad(name));
   if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
     qFatal("%s nicht geschrieben: %s", qPrintable(name), qPrintable(f.errorString()));
+  Dateizugriff::Vergessen();
 }
 
 QString Testumgebung::Texte() const {

@@ -33,7 +33,9 @@ class Testumgebung {
   QString Pfad(const QString& name) const;
   QString rom() const { return Pfad(QStringLiteral("test.gb")); }
   QByteArray Lies(const QString& name) const;
-  // Ends the test program with the reason when the bytes cannot be written.
+  // Written behind the program's back, as by another program: the program's
+  // read cache forgets every file. Ends the test program with the reason when
+  // the bytes cannot be written.
   void Schreib(const QString& name, const QByteArray& bytes) const;
   frm_Angaben& fenster() { return *m_fenster; }
   void FensterNeu();

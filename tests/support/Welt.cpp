@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QSettings>
-#include <algorithm>
 
 #include "Farbmodell.h"
 #include "Frm_Bearbeiten.h"
@@ -70,17 +69,5 @@ frm_Angaben& Offen(Testumgebung& u, int n) {
 QByteArray Rom(const Testumgebung& u) { return u.Lies(QStringLiteral("test.gb")); }
 
 bool HatErfolg(const Testumgebung& u) { return u.Texte().contains(QLatin1String("erfolgreich")); }
-
-QString NurGeaendert(const QByteArray& vorher, const QByteArray& nachher, const Bereiche& erlaubt) {
-  if (vorher.size() != nachher.size())
-    return QStringLiteral("Länge %1 statt %2").arg(nachher.size()).arg(vorher.size());
-  for (qint64 i = 0; i < vorher.size(); ++i) {
-    if (vorher[i] == nachher[i]) continue;
-    const bool drin = std::any_of(erlaubt.begin(), erlaubt.end(),
-                                  [i](const auto& b) { return i >= b.first && i < b.first + b.second; });
-    if (!drin) return QStringLiteral("Byte %1 geändert").arg(i, 0, 16);
-  }
-  return {};
-}
 
 }  // namespace Welt

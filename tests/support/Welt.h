@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QMap>
 #include <QObject>
-#include <QPair>
 #include <QRegion>
 #include <QString>
 #include <QStringList>
@@ -55,11 +53,5 @@ frm_Angaben& Offen(Testumgebung& u, int n = 1);
 QByteArray Rom(const Testumgebung& u);
 // Some message said "erfolgreich".
 bool HatErfolg(const Testumgebung& u);
-
-// Byte ranges (offset, length).
-using Bereiche = QList<QPair<qint64, qint64>>;
-// "" when `nachher` has the length of `vorher` and differs from it only
-// inside `erlaubt`; otherwise the first offset that breaks that.
-QString NurGeaendert(const QByteArray& vorher, const QByteArray& nachher, const Bereiche& erlaubt);
 
 }  // namespace Welt

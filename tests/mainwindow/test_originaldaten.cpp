@@ -1,10 +1,17 @@
 // The original data made from the user's own ROM: the three side files come
 // out as the files the ROM was built from, only from an unchanged ROM, and
-// all three or none.
+// all three or none; and where the side files go: beside the program when it
+// may write there, else in the user's data folder.
+#include <unistd.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "Dateizugriff.h"
 #include "Schreiboperationen.h"
+#include "Seitenordner.h"
 #include "Welt.h"
 #include "frm_Angaben.h"
 
@@ -26,9 +33,17 @@ void RomVorbereiten(Testumgebung& u, int fehler) {
   u.Schreib(QStringLiteral("test.gb"), rom);
 }
 
+// Root ignores mode bits, so it gets an immutable folder instead.
+bool Sperren(const QString& ordner, bool an) {
+  if (::geteuid() == 0)
+    return QProcess::execute(QStringLiteral("chattr"),
+                             {an ? QStringLiteral("+i") : QStringLiteral("-i"), ordner}) == 0;
+  return QFile::setPermissions(
+      ordner, QFile::ReadOwner | QFile::ExeOwner | (an ? QFile::Permissions() : QFile::WriteOwner));
+}
 }  // namespace
 
-class TestOriginaldatenAnlegen : public QObject {
+class TestOriginaldaten : public QObject {
   Q_OBJECT
 
  private slots:
@@ -90,7 +105,27 @@ class TestOriginaldatenAnlegen : public QObject {
       QVERIFY(!Welt::HatErfolg(u));
     }
   }
+
+  void waehlen_data() {
+    QTest::addColumn<bool>("gesperrt");
+    QTest::newRow("beschreibbar") << false;
+    QTest::newRow("schreibgeschützt") << true;
+  }
+  void waehlen() {
+    QFETCH(bool, gesperrt);
+    QStandardPaths::setTestModeEnabled(true);
+    const auto echt = qScopeGuard([] { QStandardPaths::setTestModeEnabled(false); });
+    QTemporaryDir programm;
+    if (gesperrt && !Sperren(programm.path(), true)) QSKIP("Der Ordner lässt sich nicht schreibschützen.");
+    const QString ordner = Seitenordner::Waehlen(programm.path() + QLatin1Char('/'));
+    const auto inhalt =
+        QDir(programm.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (gesperrt) QVERIFY(Sperren(programm.path(), false));
+    QCOMPARE(ordner,
+             gesperrt ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : programm.path());
+    QVERIFY(inhalt.isEmpty());  // the write probe leaves nothing behind
+  }
 };
 
-QTEST_MAIN(TestOriginaldatenAnlegen)
-#include "test_originaldaten_anlegen.moc"
+QTEST_MAIN(TestOriginaldaten)
+#include "test_originaldaten.moc"
