@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -59,12 +58,6 @@ QString Hilfetext(const QCommandLineParser& parser) {
   text.replace(QStringLiteral("Options:"), QStringLiteral("Optionen:"));
   text.replace(QStringLiteral("Arguments:"), QStringLiteral("Argumente:"));
   return text;
-}
-
-Optionen GespeicherteOptionen() {
-  return OptionstextLesen(QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-                              .value(QStringLiteral("Einstelungen/Speicher"), StandardOptionstext)
-                              .toString());
 }
 
 std::optional<Tilesetbild::Farbart> FarbartAus(const QString& wert) {

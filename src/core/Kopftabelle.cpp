@@ -12,15 +12,15 @@ namespace {
 constexpr qint64 Anfang = 0x156D3;
 
 quint8 Byte(const QByteArray& rom, qint64 i) { return i < rom.size() ? static_cast<quint8>(rom.at(i)) : 0; }
+}  // namespace
+
+qint64 ZeigerOrt(int n) { return Anfang + Satz * n; }
 
 qint64 ZielVon(const QByteArray& rom, int n) {
   const qint64 ort = ZeigerOrt(n);
   const qint64 adresse = Byte(rom, ort + 1) | (Byte(rom, ort + 2) << 8);
   return Byte(rom, ort) * 0x4000 + adresse - 0x4000;
 }
-}  // namespace
-
-qint64 ZeigerOrt(int n) { return Anfang + Satz * n; }
 
 QString ZeigerLesen(const QString& datei, int n) {
   return QString::fromLatin1(Dateizugriff::Lesen(datei, ZeigerOrt(n), 3).toHex().toUpper());

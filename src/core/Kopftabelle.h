@@ -16,6 +16,10 @@ constexpr int Satz = 15;
 // Offset of tileset n's 3-byte graphics pointer (n = 1..28).
 qint64 ZeigerOrt(int n);
 
+// Where tileset n's graphics pointer in the ROM bytes leads; bytes beyond the
+// end read as 0, and a bank-0 pointer gives a negative offset.
+qint64 ZielVon(const QByteArray& rom, int n);
+
 // Tileset n's graphics pointer in `datei` as BBLLHH text (upper-case hex).
 QString ZeigerLesen(const QString& datei, int n);
 

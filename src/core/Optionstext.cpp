@@ -1,5 +1,7 @@
 #include "Optionstext.h"
 
+#include <QSettings>
+
 namespace {
 // -1 when the character is not a digit.
 int Ziffer(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1; }
@@ -43,4 +45,10 @@ QString OptionstextBauen(const Optionen& o) {
   text += Bit(o.AlleWerte);
   text += Bit(o.NurErklärte);
   return text;
+}
+
+Optionen GespeicherteOptionen() {
+  return OptionstextLesen(QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
+                              .value(OptionenSchluessel, StandardOptionstext)
+                              .toString());
 }

@@ -16,6 +16,8 @@ struct Optionen {
 };
 
 inline const QString StandardOptionstext = QStringLiteral("00111510");
+// Where the text lives in the user's settings.
+inline const QString OptionenSchluessel = QStringLiteral("Einstelungen/Speicher");
 
 // A stored text may have been edited by hand or damaged. A text shorter than
 // eight characters gives all defaults; otherwise each choice that does not
@@ -27,3 +29,6 @@ Optionen OptionstextLesen(const QString& text);
 
 // Always eight valid digits.
 QString OptionstextBauen(const Optionen& o);
+
+// The user's stored options, read as OptionstextLesen reads them.
+Optionen GespeicherteOptionen();

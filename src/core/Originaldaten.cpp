@@ -24,11 +24,6 @@ QByteArray Stueck(const QByteArray& rom, qint64 offset, qint64 laenge) {
   return stueck;
 }
 
-qint64 BlockOrt(const QByteArray& rom, int n) {
-  const qint64 ort = Kopftabelle::ZeigerOrt(n);
-  return Byte(rom, ort) * 0x4000 + (Byte(rom, ort + 1) | Byte(rom, ort + 2) << 8) - 0x4000;
-}
-
 qint64 ZuordnungOrt(const QByteArray& rom, int n) {
   return Zuordnung::FeldOffset(Stueck(rom, Zuordnung::RomBasis + Kopftabelle::Satz * n, 2));
 }
@@ -47,7 +42,7 @@ quint16 BerechnetePruefsumme(const QByteArray& rom) {
 
 int ErsterOhneMarker(const QByteArray& rom) {
   for (int n = 1; n <= Tilesets; ++n) {
-    const qint64 ort = BlockOrt(rom, n);
+    const qint64 ort = Kopftabelle::ZielVon(rom, n);
     if (ort < 0 || !Tilesetblock::HatMarker(Stueck(rom, ort, Tilesetblock::Laenge))) return n;
   }
   return 0;
@@ -57,7 +52,8 @@ QByteArray TilesetsGb(const QByteArray& rom) {
   QByteArray datei(Tilesets * Tilesetblock::SatzLaenge, '\0');
   for (int n = 1; n <= Tilesets; ++n) {
     const qint64 satz = (n - 1) * Tilesetblock::SatzLaenge;
-    datei.replace(satz, Tilesetblock::Laenge, Stueck(rom, BlockOrt(rom, n), Tilesetblock::Laenge));
+    datei.replace(satz, Tilesetblock::Laenge,
+                  Stueck(rom, Kopftabelle::ZielVon(rom, n), Tilesetblock::Laenge));
     datei.replace(satz + Zuordnung::SeitenBasis, Zuordnung::Laenge,
                   Stueck(rom, ZuordnungOrt(rom, n), Zuordnung::Laenge));
   }

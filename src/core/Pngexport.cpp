@@ -47,8 +47,9 @@ Geladen Laden(const QString& rom, const QString& ordner, int n, Tilesetbild::Far
   g.fehler = RomFehler(rom);
   if (!g.fehler.isEmpty()) return g;
   const QDir seiten(ordner);
-  const auto original = Tilesetquelle::OriginalPointer(
-      Lesen(seiten.filePath(QStringLiteral("OriginalPointer.ini")), 0, Tilesetquelle::IniSatz * 28));
+  const auto original =
+      Tilesetquelle::OriginalPointer(Lesen(seiten.filePath(QStringLiteral("OriginalPointer.ini")), 0,
+                                           Tilesetquelle::IniSatz * Tilesetquelle::Tilesets));
   const QString tilesetsGb = seiten.filePath(QStringLiteral("Tilesets.gb"));
   const auto quelle = Tilesetquelle::ImRom(rom, tilesetsGb, n, original[n]);
   // The window goes on with empty tiles here; a picture of them would be

@@ -12,8 +12,6 @@
 namespace {
 constexpr int Rasterbreite = 15;
 
-const QString SpeicherSchluessel = QStringLiteral("Einstelungen/Speicher");
-
 template <class W>
 W* Neu(QWidget* eltern, const char* name, const QString& text = {}) {
   auto* w = new W(eltern);
@@ -89,9 +87,7 @@ void Frm_Optionen::Aufbauen() {
 
 void Frm_Optionen::Form_Load() {
   Module1.OptionenAktiv = 1;
-  const Optionen o = OptionstextLesen(QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-                                          .value(SpeicherSchluessel, StandardOptionstext)
-                                          .toString());
+  const Optionen o = GespeicherteOptionen();
   m_laden = 1;
   Opt_AlteFarben->setChecked(o.AlteFarben);
   Opt_Grau->setChecked(o.Grau);
@@ -129,8 +125,8 @@ void Frm_Optionen::Speichern() {
   // a changed text is written.
   QSettings einstellungen(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"));
   const QString text = OptionstextBauen(o);
-  if (einstellungen.value(SpeicherSchluessel).toString() != text)
-    einstellungen.setValue(SpeicherSchluessel, text);
+  if (einstellungen.value(OptionenSchluessel).toString() != text)
+    einstellungen.setValue(OptionenSchluessel, text);
 }
 
 void Frm_Optionen::Farben_Click() {
