@@ -207,7 +207,7 @@ int main(int argc, char* argv[]) {
   plan.fuellung = Fuellung();
   // The same help texts the package installs, one for each language.
   bool kopiert = true;
-  for (const QString name : {QStringLiteral("WichtigeInfos.txt"), QStringLiteral("ImportantInfo.txt")}) {
+  for (const QString& name : {QStringLiteral("WichtigeInfos.txt"), QStringLiteral("ImportantInfo.txt")}) {
     const QString hilfe = QDir(ordner).filePath(name);
     QFile::remove(hilfe);
     kopiert = kopiert && QFile::copy(QStringLiteral(TESSARON_DATEN "/") + name, hilfe);

@@ -30,7 +30,11 @@ int main(int argc, char* argv[]) {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == QLatin1String("Meldung")) continue;
-    const QString datei = ziel.filePath(w->objectName() + QStringLiteral(".png"));
+    QString name = w->objectName();  // file names stay ASCII
+    name.replace(QStringLiteral("ä"), QStringLiteral("ae"))
+        .replace(QStringLiteral("ü"), QStringLiteral("ue"));
+    const QString datei =
+        ziel.filePath(name.replace(QStringLiteral("ö"), QStringLiteral("oe")) + QStringLiteral(".png"));
     if (!w->grab().save(datei)) {
       std::fprintf(stderr, "%s konnte nicht geschrieben werden.\n", qPrintable(datei));
       return 1;

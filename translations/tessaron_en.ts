@@ -854,7 +854,7 @@ Nothing was written.</translation>
     </message>
     <message>
         <source>Bitte speicher Offset angeben</source>
-        <translation>Please enter the offset to save at</translation>
+        <translation>Save at offset:</translation>
     </message>
     <message>
         <source>Pointer</source>

@@ -10,9 +10,11 @@
 // The one rule for a new text a user sees: write the German text where it is
 // used as QCoreApplication::translate("<window class or core unit>", "German")
 // (tr() in a Q_OBJECT class; QT_TRANSLATE_NOOP in a table, translated where
-// it is shown). A control's text set that way follows a language switch by
-// itself; only a text put together at run time (arg(), numbers, state) is set
-// again by its window in changeEvent on QEvent::LanguageChange.
+// it is shown; an undo step's name as QT_TRANSLATE_NOOP("Verlaufsbefehle",
+// ...)). A control's text set that way follows a language switch by itself;
+// only a text put together from several parts at run time is set again by
+// its window (BeiSprachwechsel in Uebersetzung.h). A message is translated
+// when it is shown, so it needs nothing more.
 namespace Sprache {
 
 inline const QString Schluessel = QStringLiteral("Einstelungen/Sprache");
