@@ -23,6 +23,7 @@ const Menue Menues[] = {
      {"&Tileset-Paletten", "&Original Tileset-Paletten einfügen", "-", "&Palettenzuordnung der Tilesets",
       "Original Pa&lettenzuordnung einfügen"}},
     {"Extras", {"Kollisionsdaten", "Blockdaten", "Animationen", "-", "Optionen"}},
+    {"&Sprache", {"Deutsch", "English"}},
     {"&?", {"&Info", "Wichtige Infos &zum Prog", "&Wie mache ich das eigentlich ohne dieses Tool?"}},
 };
 }  // namespace

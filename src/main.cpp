@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
@@ -7,6 +8,7 @@
 #include "Optionstext.h"
 #include "Pngexport.h"
 #include "Seitenordner.h"
+#include "Sprache.h"
 #include "frm_Angaben.h"
 
 namespace {
@@ -31,32 +33,37 @@ int Fehler(const QString& text) {
 
 struct Schalter {
   QCommandLineOption hilfe{{QStringLiteral("h"), QStringLiteral("help")},
-                           QStringLiteral("Zeigt diese Hilfe.")};
+                           QCoreApplication::translate("main", "Zeigt diese Hilfe.")};
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                             QStringLiteral("Zeigt die Versionsnummer.")};
-  QCommandLineOption export_{QStringLiteral("export-png"),
-                             QStringLiteral("Schreibt Tileset N (1 bis 28) der Romdatei ROM als indiziertes "
-                                            "PNG-Bild (128 × 48) nach DATEI.png."),
-                             QStringLiteral("N")};
-  QCommandLineOption farben{QStringLiteral("farben"),
-                            QStringLiteral("Farben des Bildes: fest (Originalfarben), grau (Graustufen) oder "
-                                           "spiel (die Paletten der Romdatei). Ohne Angabe: wie in den "
-                                           "gespeicherten Optionen."),
-                            QStringLiteral("fest|grau|spiel")};
+                             QCoreApplication::translate("main", "Zeigt die Versionsnummer.")};
+  QCommandLineOption export_{
+      QStringLiteral("export-png"),
+      QCoreApplication::translate("main",
+                                  "Schreibt Tileset N (1 bis 28) der Romdatei ROM als indiziertes "
+                                  "PNG-Bild (128 × 48) nach DATEI.png."),
+      QStringLiteral("N")};
+  QCommandLineOption farben{
+      QStringLiteral("farben"),
+      QCoreApplication::translate("main",
+                                  "Farben des Bildes: fest (Originalfarben), grau (Graustufen) oder "
+                                  "spiel (die Paletten der Romdatei). Ohne Angabe: wie in den "
+                                  "gespeicherten Optionen."),
+      QStringLiteral("fest|grau|spiel")};
   QCommandLineOption zeit{
       QStringLiteral("zeit"),
-      QStringLiteral("Tageszeit der Paletten bei --farben spiel, 0 bis 4. Ohne Angabe: wie "
-                     "in den gespeicherten Optionen."),
+      QCoreApplication::translate("main",
+                                  "Tageszeit der Paletten bei --farben spiel, 0 bis 4. Ohne Angabe: wie "
+                                  "in den gespeicherten Optionen."),
       QStringLiteral("0..4")};
 };
 
-// QCommandLineParser's own headings are English.
+// QCommandLineParser's own headings are English; they follow the language.
 QString Hilfetext(const QCommandLineParser& parser) {
   QString text = parser.helpText();
-  text.replace(QStringLiteral("Usage:"), QStringLiteral("Aufruf:"));
-  text.replace(QStringLiteral("[options]"), QStringLiteral("[Optionen]"));
-  text.replace(QStringLiteral("Options:"), QStringLiteral("Optionen:"));
-  text.replace(QStringLiteral("Arguments:"), QStringLiteral("Argumente:"));
+  text.replace(QStringLiteral("Usage:"), QCoreApplication::translate("main", "Aufruf:"));
+  text.replace(QStringLiteral("[options]"), QCoreApplication::translate("main", "[Optionen]"));
+  text.replace(QStringLiteral("Options:"), QCoreApplication::translate("main", "Optionen:"));
+  text.replace(QStringLiteral("Arguments:"), QCoreApplication::translate("main", "Argumente:"));
   return text;
 }
 
@@ -71,18 +78,19 @@ int Exportieren(const QCommandLineParser& parser, const Schalter& o) {
   bool zahl = false;
   const int n = parser.value(o.export_).toInt(&zahl);
   if (!zahl || n < 1 || n > 28)
-    return Fehler(
-        QStringLiteral("Ungültige Tileset-Nummer '%1': erlaubt sind 1 bis 28.").arg(parser.value(o.export_)));
+    return Fehler(QCoreApplication::translate("main", "Ungültige Tileset-Nummer '%1': erlaubt sind 1 bis 28.")
+                      .arg(parser.value(o.export_)));
   const Optionen gespeichert = GespeicherteOptionen();
   const auto art =
       parser.isSet(o.farben) ? FarbartAus(parser.value(o.farben)) : Tilesetbild::ArtAus(gespeichert);
   if (!art)
-    return Fehler(QStringLiteral("Ungültige Farben '%1': erlaubt sind fest, grau und spiel.")
-                      .arg(parser.value(o.farben)));
+    return Fehler(
+        QCoreApplication::translate("main", "Ungültige Farben '%1': erlaubt sind fest, grau und spiel.")
+            .arg(parser.value(o.farben)));
   const int zeit = parser.isSet(o.zeit) ? parser.value(o.zeit).toInt(&zahl) : gespeichert.Zeit;
   if (!zahl || zeit < 0 || zeit > 4)
-    return Fehler(
-        QStringLiteral("Ungültige Tageszeit '%1': erlaubt sind 0 bis 4.").arg(parser.value(o.zeit)));
+    return Fehler(QCoreApplication::translate("main", "Ungültige Tageszeit '%1': erlaubt sind 0 bis 4.")
+                      .arg(parser.value(o.zeit)));
   const QStringList dateien = parser.positionalArguments();
   const QString fehler =
       Pngexport::Schreiben(dateien.at(1), Seitenordner::Waehlen(QCoreApplication::applicationDirPath()), n,
@@ -93,18 +101,23 @@ int Exportieren(const QCommandLineParser& parser, const Schalter& o) {
 int Befehlszeile() {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("Tessaron %1: Editor für die Tilesets eines Game-Boy-Color-Spiels.\n"
-                     "Ohne Optionen öffnet sich das Fenster (mit ROM als Argument: diese Romdatei).")
+      QCoreApplication::translate(
+          "main",
+          "Tessaron %1: Editor für die Tilesets eines Game-Boy-Color-Spiels.\n"
+          "Ohne Optionen öffnet sich das Fenster (mit ROM als Argument: diese Romdatei).")
           .arg(QStringLiteral(TESSARON_VERSION)));
   const Schalter o;
   parser.addOptions({o.hilfe, o.version, o.export_, o.farben, o.zeit});
-  parser.addPositionalArgument(QStringLiteral("DATEI.png"),
-                               QStringLiteral("Das Bild, das geschrieben wird."));
-  parser.addPositionalArgument(QStringLiteral("ROM"), QStringLiteral("Die Romdatei (.gb oder .gbc)."));
+  parser.addPositionalArgument(QCoreApplication::translate("main", "DATEI.png"),
+                               QCoreApplication::translate("main", "Das Bild, das geschrieben wird."));
+  parser.addPositionalArgument(QStringLiteral("ROM"),
+                               QCoreApplication::translate("main", "Die Romdatei (.gb oder .gbc)."));
   if (!parser.parse(QCoreApplication::arguments())) {
     const QStringList unbekannt = parser.unknownOptionNames();
-    return Fehler(unbekannt.isEmpty() ? QStringLiteral("Einer Option fehlt ihr Wert, oder sie nimmt keinen.")
-                                      : QStringLiteral("Unbekannte Option '%1'.").arg(unbekannt.first()));
+    return Fehler(
+        unbekannt.isEmpty()
+            ? QCoreApplication::translate("main", "Einer Option fehlt ihr Wert, oder sie nimmt keinen.")
+            : QCoreApplication::translate("main", "Unbekannte Option '%1'.").arg(unbekannt.first()));
   }
   if (parser.isSet(o.hilfe)) {
     std::fputs(qUtf8Printable(Hilfetext(parser)), stdout);
@@ -115,7 +128,8 @@ int Befehlszeile() {
     return 0;
   }
   if (!parser.isSet(o.export_) || parser.positionalArguments().size() != 2)
-    return Fehler(QStringLiteral("Aufruf: tessaron --export-png N DATEI.png ROM (siehe tessaron --help)."));
+    return Fehler(QCoreApplication::translate(
+        "main", "Aufruf: tessaron --export-png N DATEI.png ROM (siehe tessaron --help)."));
   return Exportieren(parser, o);
 }
 }  // namespace
@@ -126,6 +140,7 @@ int main(int argc, char* argv[]) {
     app.setApplicationName(QStringLiteral("Tessaron"));
     app.setOrganizationName(QStringLiteral("ZERAN"));
     app.setApplicationVersion(QStringLiteral(TESSARON_VERSION));
+    Sprache::Laden(Sprache::Gespeichert());
     return Befehlszeile();
   }
   QApplication app(argc, argv);

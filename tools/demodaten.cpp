@@ -205,11 +205,14 @@ int main(int argc, char* argv[]) {
   plan.wasser = Animation(Wasser, Ufer);
   plan.blumen = Animation(Blume, Gras2);
   plan.fuellung = Fuellung();
-  // The same help text the package installs.
-  const QString hilfe = QDir(ordner).filePath(QStringLiteral("WichtigeInfos.txt"));
-  QFile::remove(hilfe);
-  if (!Rombau::Schreiben(plan, ordner, QStringLiteral("Demo.gbc")) ||
-      !QFile::copy(QStringLiteral(TESSARON_HILFETEXT), hilfe)) {
+  // The same help texts the package installs, one for each language.
+  bool kopiert = true;
+  for (const QString& name : {QStringLiteral("WichtigeInfos.txt"), QStringLiteral("ImportantInfo.txt")}) {
+    const QString hilfe = QDir(ordner).filePath(name);
+    QFile::remove(hilfe);
+    kopiert = kopiert && QFile::copy(QStringLiteral(TESSARON_DATEN "/") + name, hilfe);
+  }
+  if (!Rombau::Schreiben(plan, ordner, QStringLiteral("Demo.gbc")) || !kopiert) {
     std::fprintf(stderr, "Die Demodaten konnten nicht geschrieben werden.\n");
     return 1;
   }

@@ -1,12 +1,14 @@
 #include "Frm_Kolli.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 #include "Blockdaten.h"
 #include "Blockliste.h"
 #include "Dunkelblau.h"
 #include "Kollision.h"
 #include "Module1.h"
+#include "Uebersetzung.h"
 #include "Zahlen.h"
 #include "frm_Block.h"
 
@@ -41,7 +43,7 @@ Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
 
 void Frm_Kolli::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Kolli"));
-  setWindowTitle(QStringLiteral("Kolisions- und Blockdaten Editor"));
+  setWindowTitle(QCoreApplication::translate("Frm_Kolli", "Kolisions- und Blockdaten Editor"));
   setFixedSize(470, 330);
   Dunkelblau(*this);
 
@@ -50,7 +52,7 @@ void Frm_Kolli::Aufbauen() {
   for (int b = 1; b <= Blockdaten::Bloecke; ++b) Cbo_Block->addItem(HexStellen(b, 2));
   Cbo_Block->setGeometry(8, 8, 52, 24);
 
-  Lbl_Ort = new QLabel(QStringLiteral("Speicher Ort"), this);
+  Lbl_Ort = new QLabel(QCoreApplication::translate("Frm_Kolli", "Speicher Ort"), this);
   Lbl_Ort->setObjectName(QStringLiteral("Lbl_Ort"));
   Lbl_Ort->setGeometry(68, 8, 120, 24);
 
@@ -63,7 +65,7 @@ void Frm_Kolli::Aufbauen() {
                   BildOben + 4 + reihe * (2 * Seite + Fuge));
   }
 
-  Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
+  Cmd_Speichern = new QPushButton(QCoreApplication::translate("Frm_Kolli", "&Speichern"), this);
   Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
   Cmd_Speichern->setGeometry(8, 118, 180, 26);
 
@@ -73,6 +75,10 @@ void Frm_Kolli::Aufbauen() {
   Beschreibung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Beschreibung->setGeometry(208, 0, 254, 322);
   Einpassen(*Beschreibung);
+  BeiSprachwechsel(Beschreibung, [this] {
+    Beschreibung->setText(Kollision::Beschreibung());
+    Einpassen(*Beschreibung);
+  });
 }
 
 void Frm_Kolli::WerteAufbauen(int q, int x, int y) {
@@ -105,7 +111,7 @@ void Frm_Kolli::Leeren() {
   }
   Cbo_Block->setEnabled(false);
   Cmd_Speichern->setEnabled(false);
-  Lbl_Ort->setText(QStringLiteral("Speicher Ort"));
+  Lbl_Ort->setText(QCoreApplication::translate("Frm_Kolli", "Speicher Ort"));
   for (int q = 1; q <= 4; ++q) {
     Pic_Aussehen[q]->Leeren();
     Cbo_Art[q]->setCurrentIndex(-1);

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Frm_Kolli.h"
 #include "Kollision.h"
@@ -15,8 +17,9 @@ void Frm_Kolli::Cmd_Speichern_Click() {
   }
   Schreibvorgang schreiben(Module1.RomDatei, true);
   schreiben.Schreiben(Module1.KolliOrt, satz);
-  schreiben.Beschreibung(QStringLiteral("Kollisionsdaten von Block %1 (Tileset %2) gespeichert")
-                             .arg(Cbo_Block->currentText())
-                             .arg(HauptAuswahlIndex() + 1));
+  schreiben.Beschreibung(
+      QCoreApplication::translate("Frm_Kolli", "Kollisionsdaten von Block %1 (Tileset %2) gespeichert")
+          .arg(Cbo_Block->currentText())
+          .arg(HauptAuswahlIndex() + 1));
   schreiben.Ausfuehren();
 }

@@ -1,6 +1,7 @@
 #include "frm_Block.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 #include "Blockbild.h"
 #include "Blockdaten.h"
@@ -38,7 +39,7 @@ frm_Block::frm_Block()
 
 void frm_Block::Aufbauen() {
   setObjectName(QStringLiteral("frm_Block"));
-  setWindowTitle(QStringLiteral("Blockdaten"));
+  setWindowTitle(QCoreApplication::translate("frm_Block", "Blockdaten"));
   setFixedSize(272, 250);
   Dunkelblau(*this);
 
@@ -60,22 +61,23 @@ void frm_Block::Aufbauen() {
     l->setGeometry(164, y, 104, 16);
     return l;
   };
-  Lbl_Tile = beschriftung("Lbl_Tile", QStringLiteral("Tile:"), 8);
-  Lbl_Block = beschriftung("Lbl_Block", QStringLiteral("Block:"), 26);
-  Lbl_Offset = beschriftung("Lbl_Offset", QStringLiteral("Offset:"), 44);
+  Lbl_Tile = beschriftung("Lbl_Tile", QCoreApplication::translate("frm_Block", "Tile:"), 8);
+  Lbl_Block = beschriftung("Lbl_Block", QCoreApplication::translate("frm_Block", "Block:"), 26);
+  Lbl_Offset = beschriftung("Lbl_Offset", QCoreApplication::translate("frm_Block", "Offset:"), 44);
   Lbl_Pos = beschriftung("Lbl_Pos", QString(), 62);
 
   Pic_Tileset = new Bildfeld(Blockbild::Spalten * Seite, Blockbild::Reihen * Seite, this);
   Pic_Tileset->setObjectName(QStringLiteral("Pic_Tileset"));
   Pic_Tileset->move(8, 80);
 
-  Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
+  Cmd_Speichern = new QPushButton(QCoreApplication::translate("frm_Block", "&Speichern"), this);
   Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
   Cmd_Speichern->setGeometry(8, 184, 124, 26);
-  Cmd_Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  Cmd_Abbrechen = new QPushButton(QCoreApplication::translate("frm_Block", "&Abbrechen"), this);
   Cmd_Abbrechen->setObjectName(QStringLiteral("Cmd_Abbrechen"));
   Cmd_Abbrechen->setGeometry(140, 184, 124, 26);
-  Cmd_BlockBild = new QPushButton(QStringLiteral("Alle Blöcke als Bild speichern..."), this);
+  Cmd_BlockBild =
+      new QPushButton(QCoreApplication::translate("frm_Block", "Alle Blöcke als Bild speichern..."), this);
   Cmd_BlockBild->setObjectName(QStringLiteral("Cmd_BlockBild"));
   Cmd_BlockBild->setGeometry(8, 216, 256, 26);
 }
@@ -109,9 +111,9 @@ void frm_Block::Leeren() {
   Cbo_Block->setEnabled(false);
   Cmd_Speichern->setEnabled(false);
   Cmd_BlockBild->setEnabled(false);
-  Lbl_Tile->setText(QStringLiteral("Tile:"));
-  Lbl_Block->setText(QStringLiteral("Block:"));
-  Lbl_Offset->setText(QStringLiteral("Offset:"));
+  Lbl_Tile->setText(QCoreApplication::translate("frm_Block", "Tile:"));
+  Lbl_Block->setText(QCoreApplication::translate("frm_Block", "Block:"));
+  Lbl_Offset->setText(QCoreApplication::translate("frm_Block", "Offset:"));
   Lbl_Pos->clear();
   for (Bildfeld* bild : {Pic_Block, Pic_Aktuell, Pic_Tileset}) bild->Leeren();
 }
@@ -126,8 +128,8 @@ void frm_Block::Cbo_Block_Click() {
   const int i = Cbo_Block->currentIndex();
   if (i < 0 || Module1.RomDatei.isEmpty()) return;
   Module1.BlockOrt = Blockdaten::BlockOffset(HexZuZahl(Lbl_Pos->text()), i + 1);
-  Lbl_Offset->setText(QStringLiteral("Offset: ") + Sechsstellig(Module1.BlockOrt));
-  Lbl_Block->setText(QStringLiteral("Block: ") + HexStellen(i + 1, 2));
+  Lbl_Offset->setText(QCoreApplication::translate("frm_Block", "Offset: ") + Sechsstellig(Module1.BlockOrt));
+  Lbl_Block->setText(QCoreApplication::translate("frm_Block", "Block: ") + HexStellen(i + 1, 2));
   m_verlauf.Leeren();
   Module1.AktuellerBlock =
       Blockdaten::AusBytes(Dateizugriff::Lesen(Module1.RomDatei, Module1.BlockOrt, Blockdaten::SatzLaenge));

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -12,8 +13,9 @@
 #include "frm_Block.h"
 
 void frm_Block::Cmd_BlockBild_Click() {
-  QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Alle Blöcke als Bild speichern"),
-                                              QString(), QStringLiteral("PNG-Bilder (*.png)"));
+  QString pfad = QFileDialog::getSaveFileName(
+      this, QCoreApplication::translate("frm_Block", "Alle Blöcke als Bild speichern"), QString(),
+      QCoreApplication::translate("frm_Block", "PNG-Bilder (*.png)"));
   if (pfad.isEmpty()) return;
   if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".png");
   BlockBildSpeichern(pfad);
@@ -36,5 +38,6 @@ void frm_Block::BlockBildSpeichern(const QString& Pfad) {
       },
       bloecke);
   const QString grund = Pngdatei::Schreiben(bild, Pfad);
-  if (!grund.isEmpty()) Meldung(Pngdatei::Fehlertext(Pfad, grund), QStringLiteral("Fehler"));
+  if (!grund.isEmpty())
+    Meldung(Pngdatei::Fehlertext(Pfad, grund), QCoreApplication::translate("frm_Block", "Fehler"));
 }

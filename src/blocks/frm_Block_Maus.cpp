@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <cmath>
 
 #include "Blockbild.h"
@@ -20,7 +21,7 @@ void frm_Block::Pic_Tileset_MouseMove(int Button, int, double X, double Y) {
   // Without a ROM the window is empty and its choice disabled: nothing to pick.
   if (!Cbo_Block->isEnabled() || !Innerhalb(*Pic_Tileset, X, Y)) return;
   if (Button == 0) {
-    Lbl_Tile->setText(QStringLiteral("Tile: ") +
+    Lbl_Tile->setText(QCoreApplication::translate("frm_Block", "Tile: ") +
                       HexStellen(Fix(Y / Seite) * Blockbild::Spalten + Fix(X / Seite), 2));
     return;
   }
@@ -36,7 +37,7 @@ void frm_Block::Pic_Block_MouseMove(int Button, int, double X, double Y) {
   const int x0 = Fix(X / Seite) * Seite, y0 = Fix(Y / Seite) * Seite;
   const int j = Ort(x0 / Seite, y0 / Seite, 4).toInt();
   if (Button == 1 && AktuellesTile.size() == 2) {
-    m_verlauf.Merken(0, QStringLiteral("Tile setzen"));
+    m_verlauf.Merken(0, QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Tile setzen")));
     const QImage& aktuell = Pic_Aktuell->Bild();
     Pic_Block->Aendern([&](QImage& bild) { Blockbild::Kopieren(aktuell, 0, 0, bild, x0, y0); });
     block = Blockdaten::Setzen(block, j, AktuellesTile);

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "Blockdaten.h"
 #include "Dateizugriff.h"
 #include "Module1.h"
@@ -7,7 +9,7 @@ void frm_Block::Cmd_Speichern_Click() {
   if (Module1.RomDatei.isEmpty() || Module1.AktuellerBlock.size() != 2 * Blockdaten::SatzLaenge) return;
   Schreibvorgang schreiben(Module1.RomDatei, true);
   schreiben.Schreiben(Module1.BlockOrt, Blockdaten::ZuBytes(Module1.AktuellerBlock));
-  schreiben.Beschreibung(QStringLiteral("Block %1 von Tileset %2 gespeichert")
+  schreiben.Beschreibung(QCoreApplication::translate("frm_Block", "Block %1 von Tileset %2 gespeichert")
                              .arg(Cbo_Block->currentText())
                              .arg(HauptAuswahlIndex() + 1));
   // On failure the placements stay, so the user can try again.

@@ -1,5 +1,6 @@
 #include "Bildimport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -136,10 +137,13 @@ QImage AufGrund(const QImage& bild, const QColor& grund) {
 
 Geladen Laden(const QString& pfad) {
   const QFileInfo info(pfad);
-  if (!info.isFile()) return {{}, QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(pfad)};
-  if (info.size() == 0) return {{}, QStringLiteral("Die Datei '%1' ist leer.").arg(pfad)};
+  if (!info.isFile())
+    return {{}, QCoreApplication::translate("Bildimport", "Die Datei '%1' wurde nicht gefunden.").arg(pfad)};
+  if (info.size() == 0)
+    return {{}, QCoreApplication::translate("Bildimport", "Die Datei '%1' ist leer.").arg(pfad)};
   const QString keinBild =
-      QStringLiteral("Die Datei '%1' ist kein Bild, das geladen werden kann (BMP, GIF, JPEG oder PNG).")
+      QCoreApplication::translate(
+          "Bildimport", "Die Datei '%1' ist kein Bild, das geladen werden kann (BMP, GIF, JPEG oder PNG).")
           .arg(pfad);
   QImageReader leser(pfad);
   if (!leser.canRead()) return {{}, keinBild};
@@ -147,8 +151,9 @@ Geladen Laden(const QString& pfad) {
   if (!groesse.isValid() || groesse.isEmpty()) return {{}, keinBild};
   if (qint64(groesse.width()) * groesse.height() > MaxPixel)
     return {{},
-            QStringLiteral("Das Bild '%1' ist zu groß (%2 × %3 Pixel).\n"
-                           "Bitte ein Bild von 128 × 48 oder 256 × 96 Pixeln laden.")
+            QCoreApplication::translate("Bildimport",
+                                        "Das Bild '%1' ist zu groß (%2 × %3 Pixel).\n"
+                                        "Bitte ein Bild von 128 × 48 oder 256 × 96 Pixeln laden.")
                 .arg(pfad)
                 .arg(groesse.width())
                 .arg(groesse.height())};
@@ -157,7 +162,8 @@ Geladen Laden(const QString& pfad) {
   QImage bild = leser.read();
   if (bild.isNull())
     return {{},
-            QStringLiteral("Das Bild '%1' konnte nicht gelesen werden:\n%2").arg(pfad, leser.errorString())};
+            QCoreApplication::translate("Bildimport", "Das Bild '%1' konnte nicht gelesen werden:\n%2")
+                .arg(pfad, leser.errorString())};
   return {bild, {}};
 }
 

@@ -1,5 +1,6 @@
 #include "Dateisatz.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -8,7 +9,7 @@
 #include "Meldung.h"
 
 namespace {
-void Fehler(const QString& text) { Meldung(text, QStringLiteral("Fehler")); }
+void Fehler(const QString& text) { Meldung(text, QCoreApplication::translate("Dateisatz", "Fehler")); }
 
 QString Namen(const std::vector<QString>& pfade) {
   QStringList namen;
@@ -28,7 +29,8 @@ bool Dateisatz::Vorher(Eintrag& e) const {
   e.vorhanden = datei.exists();
   if (!e.vorhanden) return true;
   if (!datei.open(QIODevice::ReadOnly)) {
-    Fehler(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden:\n%2\nEs wurde nichts geschrieben.")
+    Fehler(QCoreApplication::translate(
+               "Dateisatz", "Die Datei '%1' konnte nicht gelesen werden:\n%2\nEs wurde nichts geschrieben.")
                .arg(e.pfad, datei.errorString()));
     return false;
   }
@@ -74,11 +76,14 @@ bool Dateisatz::Ausfuehren() {
       alle.push_back(e.pfad);
       if (j <= i && !WieVorher(e) && !Zurueck(e)) verloren.push_back(e.pfad);
     }
-    QString text = QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden.").arg(m_dateien[i].pfad);
+    QString text = QCoreApplication::translate("Dateisatz", "Die Datei '%1' konnte nicht geschrieben werden.")
+                       .arg(m_dateien[i].pfad);
     if (verloren.empty())
-      text += QStringLiteral("\nKeine der Dateien %1 wurde verändert.").arg(Namen(alle));
+      text += QCoreApplication::translate("Dateisatz", "\nKeine der Dateien %1 wurde verändert.")
+                  .arg(Namen(alle));
     else
-      text += QStringLiteral("\nNicht wiederhergestellt werden konnten: %1").arg(Namen(verloren));
+      text += QCoreApplication::translate("Dateisatz", "\nNicht wiederhergestellt werden konnten: %1")
+                  .arg(Namen(verloren));
     Fehler(text);
     return false;
   }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -37,8 +38,9 @@ bool Kennung(const QString& pfad, Eintrag& e) {
 }
 
 void LeseFehler(const QString& pfad, const QString& grund) {
-  Meldung(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden:\n%2").arg(pfad, grund),
-          QStringLiteral("Fehler"));
+  Meldung(QCoreApplication::translate("Dateizugriff", "Die Datei '%1' konnte nicht gelesen werden:\n%2")
+              .arg(pfad, grund),
+          QCoreApplication::translate("Dateizugriff", "Fehler"));
 }
 
 std::shared_ptr<const QByteArray> Leer() {
@@ -85,7 +87,7 @@ std::shared_ptr<const QByteArray> Inhalt(const QString& angabe) {
     return it->second.daten;
   QFile datei(pfad);
   if (QFileInfo(pfad).isDir()) {
-    LeseFehler(pfad, QStringLiteral("Der Pfad ist ein Ordner."));
+    LeseFehler(pfad, QCoreApplication::translate("Dateizugriff", "Der Pfad ist ein Ordner."));
     return Leer();
   }
   if (!datei.open(QIODevice::ReadOnly)) {
@@ -156,15 +158,17 @@ struct Platte {
 QString Grund(const QFile& datei) {
   const QString text = datei.errorString();
   return text.isEmpty() || datei.error() == QFileDevice::NoError
-             ? QStringLiteral("Schreiben nicht möglich (Datenträger voll oder schreibgeschützt).")
+             ? QCoreApplication::translate(
+                   "Dateizugriff", "Schreiben nicht möglich (Datenträger voll oder schreibgeschützt).")
              : text;
 }
 
 void SchreibFehler(const QString& pfad, const QString& grund) {
-  Meldung(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden:\n%2\n"
-                         "Die Datei wurde nicht verändert.")
+  Meldung(QCoreApplication::translate("Dateizugriff",
+                                      "Die Datei '%1' konnte nicht geschrieben werden:\n%2\n"
+                                      "Die Datei wurde nicht verändert.")
               .arg(pfad, grund),
-          QStringLiteral("Fehler"));
+          QCoreApplication::translate("Dateizugriff", "Fehler"));
 }
 
 }  // namespace
@@ -174,12 +178,12 @@ bool Schreibvorgang::Ausfuehren() {
   Speicher().erase(Schluessel(m_pfad));
   for (const Flicken& f : m_flicken) {
     if (f.offset < 0) {
-      SchreibFehler(m_pfad, QStringLiteral("Ungültiger Offset."));
+      SchreibFehler(m_pfad, QCoreApplication::translate("Dateizugriff", "Ungültiger Offset."));
       return false;
     }
   }
   if (QFileInfo(m_pfad).isDir()) {
-    SchreibFehler(m_pfad, QStringLiteral("Der Pfad ist ein Ordner."));
+    SchreibFehler(m_pfad, QCoreApplication::translate("Dateizugriff", "Der Pfad ist ein Ordner."));
     return false;
   }
   QFile datei(m_pfad);
@@ -196,10 +200,12 @@ bool Schreibvorgang::Ausfuehren() {
   if (m_istRom) {
     for (const Flicken& f : m_flicken) {
       if (f.offset + f.bytes.size() > alteGroesse) {
-        Meldung(QStringLiteral("Offset %1 liegt hinter dem Ende der Romdatei '%2'.\n"
-                               "Eine Romdatei wird nicht verlängert; es wurde nichts geschrieben.")
-                    .arg(Hex(f.offset), m_pfad),
-                QStringLiteral("Fehler"));
+        Meldung(
+            QCoreApplication::translate("Dateizugriff",
+                                        "Offset %1 liegt hinter dem Ende der Romdatei '%2'.\n"
+                                        "Eine Romdatei wird nicht verlängert; es wurde nichts geschrieben.")
+                .arg(Hex(f.offset), m_pfad),
+            QCoreApplication::translate("Dateizugriff", "Fehler"));
         return false;
       }
     }

@@ -1,5 +1,7 @@
 #include "Kollision.h"
 
+#include <QCoreApplication>
+
 #include "Blockdaten.h"
 #include "Kopftabelle.h"
 #include "Zahlen.h"
@@ -12,24 +14,24 @@ qint64 SatzOffset(qint64 tabelle, int block) { return tabelle + SatzLaenge * blo
 
 const std::array<Bekannt, 18>& Bekannte() {
   static const std::array<Bekannt, 18> werte{{
-      {0x00, QStringLiteral("00 - Kein Hindernis")},
-      {0x01, QStringLiteral("01 - Kein Hindernis")},
-      {0x07, QStringLiteral("07 - Hindernis")},
-      {0x12, QStringLiteral("12 - Busch (Zerschneider)")},
-      {0x15, QStringLiteral("15 - Kleiner Baum (Kopfnuss)")},
-      {0x18, QStringLiteral("18 - Hohes Gras")},
-      {0x24, QStringLiteral("24 - Strudel (Whirlpool)")},
-      {0x27, QStringLiteral("27 - Hindernis (im Wasser)")},
-      {0x29, QStringLiteral("29 - Wasser (Surfer)")},
-      {0x70, QStringLiteral("70 - Teppich Unten")},
-      {0x71, QStringLiteral("71 - Tür")},
-      {0x7B, QStringLiteral("7B -Höhleneingang")},
-      {0x76, QStringLiteral("76 - Teppich Links")},
-      {0x7E, QStringLiteral("7E - Teppich Rechts")},
-      {0xA0, QStringLiteral("A0 - Hiro kann nach rechts springen.")},
-      {0xA1, QStringLiteral("A1 - Hiro kann nach links springen.")},
-      {0xA3, QStringLiteral("A3 - Hiro kann nach unten springen.")},
-      {0xB2, QStringLiteral("B2 - Freier Block (Auf Klippen)")},
+      {0x00, QT_TRANSLATE_NOOP("Kollision", "00 - Kein Hindernis")},
+      {0x01, QT_TRANSLATE_NOOP("Kollision", "01 - Kein Hindernis")},
+      {0x07, QT_TRANSLATE_NOOP("Kollision", "07 - Hindernis")},
+      {0x12, QT_TRANSLATE_NOOP("Kollision", "12 - Busch (Zerschneider)")},
+      {0x15, QT_TRANSLATE_NOOP("Kollision", "15 - Kleiner Baum (Kopfnuss)")},
+      {0x18, QT_TRANSLATE_NOOP("Kollision", "18 - Hohes Gras")},
+      {0x24, QT_TRANSLATE_NOOP("Kollision", "24 - Strudel (Whirlpool)")},
+      {0x27, QT_TRANSLATE_NOOP("Kollision", "27 - Hindernis (im Wasser)")},
+      {0x29, QT_TRANSLATE_NOOP("Kollision", "29 - Wasser (Surfer)")},
+      {0x70, QT_TRANSLATE_NOOP("Kollision", "70 - Teppich Unten")},
+      {0x71, QT_TRANSLATE_NOOP("Kollision", "71 - Tür")},
+      {0x7B, QT_TRANSLATE_NOOP("Kollision", "7B -Höhleneingang")},
+      {0x76, QT_TRANSLATE_NOOP("Kollision", "76 - Teppich Links")},
+      {0x7E, QT_TRANSLATE_NOOP("Kollision", "7E - Teppich Rechts")},
+      {0xA0, QT_TRANSLATE_NOOP("Kollision", "A0 - Hiro kann nach rechts springen.")},
+      {0xA1, QT_TRANSLATE_NOOP("Kollision", "A1 - Hiro kann nach links springen.")},
+      {0xA3, QT_TRANSLATE_NOOP("Kollision", "A3 - Hiro kann nach unten springen.")},
+      {0xB2, QT_TRANSLATE_NOOP("Kollision", "B2 - Freier Block (Auf Klippen)")},
   }};
   return werte;
 }
@@ -44,8 +46,11 @@ int KurzIndex(std::uint8_t wert) { return static_cast<int>(KurzListe().indexOf(H
 
 QString Beschreibung() {
   QString text = QStringLiteral("\n");
-  for (const Bekannt& b : Bekannte()) text += b.text + QLatin1Char('\n');
-  return text + QStringLiteral("\nDie restlichen sind nochnicht bekannt. Aufjedenfahl kenne ich sie nicht.");
+  for (const Bekannt& b : Bekannte())
+    text += QCoreApplication::translate("Kollision", b.text) + QLatin1Char('\n');
+  return text +
+         QCoreApplication::translate(
+             "Kollision", "\nDie restlichen sind nochnicht bekannt. Aufjedenfahl kenne ich sie nicht.");
 }
 
 int Quadrant(int zelle) {

@@ -18,7 +18,7 @@ qint64 SatzOffset(qint64 tabelle, int block);
 
 struct Bekannt {
   std::uint8_t wert;
-  QString text;
+  const char* text;  // German; shown through translation
 };
 
 // The values whose meaning is known, in the order the short lists show them.

@@ -1,5 +1,7 @@
 #include "Kopftabelle.h"
 
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Meldung.h"
 #include "Module1.h"
@@ -40,17 +42,20 @@ QByteArray ZeigerBytes(const QString& text) {
 QByteArray ZeigerZumSchreiben(const QString& text, const QString& offset) {
   const QByteArray bytes = ZeigerBytes(text);
   if (bytes.isEmpty())
-    Meldung(QStringLiteral("Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.").arg(offset),
-            QStringLiteral("Fehler"));
+    Meldung(QCoreApplication::translate("Kopftabelle",
+                                        "Zum Offset %1 gibt es keinen Pointer. Es wurde nichts geschrieben.")
+                .arg(offset),
+            QCoreApplication::translate("Kopftabelle", "Fehler"));
   return bytes;
 }
 
 QString LoeschHindernis(const QByteArray& rom, qint64 offset, int ausser) {
   if (!Tilesetblock::HatMarker(rom.mid(offset, Tilesetblock::Laenge)))
-    return QStringLiteral("Dort liegt kein gespeichertes Tileset.");
+    return QCoreApplication::translate("Kopftabelle", "Dort liegt kein gespeichertes Tileset.");
   for (int n = 1; n <= 28; ++n) {
     if (n != ausser && ZielVon(rom, n) == offset)
-      return QStringLiteral("Der Pointer des %1.Tilesets zeigt noch dorthin.").arg(n);
+      return QCoreApplication::translate("Kopftabelle", "Der Pointer des %1.Tilesets zeigt noch dorthin.")
+          .arg(n);
   }
   return {};
 }

@@ -1,5 +1,7 @@
 #include "LeerPruefen.h"
 
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Meldung.h"
 #include "Module1.h"
@@ -12,8 +14,10 @@ void LeerPrüfen(QString& Ergebnis, QString& Datei, QString Offset) {
   const QByteArray bereich = Dateizugriff::Lesen(Datei, HexZuZahl(Offset), Tilesetblock::Laenge);
   Ergebnis.clear();
   if (Tilesetblock::Frei(bereich)) return;
-  const Antwort a = Meldung(QStringLiteral("Der angegebene Offset ist nich leer! Soll das Tileset "
-                                           "trotzdem dort eingefügt werden?"),
-                            QStringLiteral("Achtung"), Knoepfe::JaNein);
+  const Antwort a =
+      Meldung(QCoreApplication::translate("LeerPruefen",
+                                          "Der angegebene Offset ist nich leer! Soll das Tileset "
+                                          "trotzdem dort eingefügt werden?"),
+              QCoreApplication::translate("LeerPruefen", "Achtung"), Knoepfe::JaNein);
   if (a != Antwort::Ja) Ergebnis = QStringLiteral("close");
 }

@@ -1,5 +1,6 @@
 #include "Meldung.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "Module1.h"
@@ -21,7 +22,8 @@ Antwort Meldung(const QString& text, const QString& titel, Knoepfe knoepfe) {
 
 bool KeinRomOffen() {
   if (!Module1.RomDatei.isEmpty()) return false;
-  Meldung(QStringLiteral("Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
-          QStringLiteral("Fehler"));
+  Meldung(
+      QCoreApplication::translate("Meldung", "Es ist keine Romdatei geöffnet. Bitte zuerst ein Rom öffnen."),
+      QCoreApplication::translate("Meldung", "Fehler"));
   return true;
 }

@@ -1,5 +1,6 @@
 #include "Pngdatei.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -7,7 +8,7 @@
 namespace Pngdatei {
 
 QString Schreiben(const QImage& bild, const QString& pfad) {
-  if (QFileInfo(pfad).isDir()) return QStringLiteral("Der Pfad ist ein Ordner.");
+  if (QFileInfo(pfad).isDir()) return QCoreApplication::translate("Pngdatei", "Der Pfad ist ein Ordner.");
   QSaveFile datei(pfad);
   if (!datei.open(QIODevice::WriteOnly)) return datei.errorString();
   QImageWriter schreiber(&datei, "png");
@@ -24,7 +25,8 @@ QString Schreiben(const QImage& bild, const QString& pfad) {
 }
 
 QString Fehlertext(const QString& pfad, const QString& grund) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Pngdatei",
              "Die Datei '%1' konnte nicht geschrieben werden:\n%2\nDie Datei wurde nicht verändert.")
       .arg(pfad, grund);
 }

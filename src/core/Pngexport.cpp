@@ -1,5 +1,6 @@
 #include "Pngexport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "Dateizugriff.h"
@@ -21,9 +22,12 @@ QByteArray Lesen(const QString& pfad, qint64 offset, qint64 anzahl) {
 
 QString RomFehler(const QString& rom) {
   const qint64 laenge = Dateizugriff::Laenge(rom);
-  if (laenge < 0) return QStringLiteral("Die Romdatei '%1' wurde nicht gefunden.").arg(rom);
+  if (laenge < 0)
+    return QCoreApplication::translate("Pngexport", "Die Romdatei '%1' wurde nicht gefunden.").arg(rom);
   if (laenge < Kopftabelle::MindestRomLaenge)
-    return QStringLiteral("Die Datei '%1' ist keine gültige Romdatei (kürzer als 2 MiB).").arg(rom);
+    return QCoreApplication::translate("Pngexport",
+                                       "Die Datei '%1' ist keine gültige Romdatei (kürzer als 2 MiB).")
+        .arg(rom);
   return {};
 }
 
@@ -55,7 +59,9 @@ Geladen Laden(const QString& rom, const QString& ordner, int n, Tilesetbild::Far
   // The window goes on with empty tiles here; a picture of them would be
   // mistaken for the tileset.
   if (!quelle.verschoben && Dateizugriff::Laenge(tilesetsGb) <= 0) {
-    g.fehler = QStringLiteral("Die Datei '%1' wurde nicht gefunden oder sie ist leer.").arg(tilesetsGb);
+    g.fehler =
+        QCoreApplication::translate("Pngexport", "Die Datei '%1' wurde nicht gefunden oder sie ist leer.")
+            .arg(tilesetsGb);
     return g;
   }
   const auto texte =

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,13 +45,14 @@ bool Sicherungskopie::Anlegen(QIODevice& datei) {
   QDateTime zeit = QDateTime::currentDateTime();
   while (QFileInfo::exists(Name(m_pfad, zeit))) zeit = zeit.addSecs(1);
   m_kopie = Name(m_pfad, zeit);
-  QString grund = QStringLiteral("Die Datei konnte nicht gelesen werden.");
+  QString grund = QCoreApplication::translate("Sicherungskopie", "Die Datei konnte nicht gelesen werden.");
   if (inhalt.size() == datei.size() && Schreiben(inhalt, grund)) return true;
   Verwerfen();
-  Meldung(QStringLiteral("Die Sicherungskopie '%1' konnte nicht angelegt werden:\n%2\n"
-                         "Es wurde nichts geschrieben; die Datei '%3' ist unverändert.")
+  Meldung(QCoreApplication::translate("Sicherungskopie",
+                                      "Die Sicherungskopie '%1' konnte nicht angelegt werden:\n%2\n"
+                                      "Es wurde nichts geschrieben; die Datei '%3' ist unverändert.")
               .arg(Name(m_pfad, zeit), grund, m_pfad),
-          QStringLiteral("Fehler"));
+          QCoreApplication::translate("Sicherungskopie", "Fehler"));
   return false;
 }
 
@@ -62,7 +64,8 @@ bool Sicherungskopie::Schreiben(const QByteArray& inhalt, QString& grund) {
                    ::fsync(kopie.handle()) == 0;
   if (!gut)
     grund = kopie.error() == QFileDevice::NoError
-                ? QStringLiteral("Schreiben nicht möglich (Datenträger voll oder schreibgeschützt).")
+                ? QCoreApplication::translate(
+                      "Sicherungskopie", "Schreiben nicht möglich (Datenträger voll oder schreibgeschützt).")
                 : kopie.errorString();
   return gut;
 }

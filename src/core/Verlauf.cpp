@@ -1,5 +1,6 @@
 #include "Verlauf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "Dateizugriff.h"
@@ -91,13 +92,18 @@ bool Verlauf::Pruefen(const Eintrag& e, bool zurueck) const {
     gleich = jetzt == (zurueck ? b.Nachher() : b.Vorher());
   }
   if (gleich) return true;
-  Meldung(QStringLiteral("Die Änderung \"%1\" kann nicht %2 werden: Die Datei '%3' enthält an den "
-                         "geschriebenen Stellen nicht mehr, was dort %4 stand (sie wurde außerhalb "
-                         "von Tessaron geändert oder ist eine andere Datei).\nEs wurde nichts geschrieben.")
+  Meldung(QCoreApplication::translate(
+              "Verlauf",
+              "Die Änderung \"%1\" kann nicht %2 werden: Die Datei '%3' enthält an den "
+              "geschriebenen Stellen nicht mehr, was dort %4 stand (sie wurde außerhalb "
+              "von Tessaron geändert oder ist eine andere Datei).\nEs wurde nichts geschrieben.")
               .arg(e.beschreibung,
-                   zurueck ? QStringLiteral("zurückgenommen") : QStringLiteral("erneut ausgeführt"), e.datei,
-                   zurueck ? QStringLiteral("nach der Änderung") : QStringLiteral("vor der Änderung")),
-          QStringLiteral("Achtung"));
+                   zurueck ? QCoreApplication::translate("Verlauf", "zurückgenommen")
+                           : QCoreApplication::translate("Verlauf", "erneut ausgeführt"),
+                   e.datei,
+                   zurueck ? QCoreApplication::translate("Verlauf", "nach der Änderung")
+                           : QCoreApplication::translate("Verlauf", "vor der Änderung")),
+          QCoreApplication::translate("Verlauf", "Achtung"));
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "Frm_einfuegenals.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "Dateizugriff.h"
@@ -22,19 +23,21 @@ Frm_einfügenals::Frm_einfügenals() : QWidget(nullptr, Qt::Window) {
 
 void Frm_einfügenals::Aufbauen() {
   setObjectName(QStringLiteral("Frm_einfügenals"));
-  setWindowTitle(QStringLiteral("Tileset einfügen als ..."));
+  setWindowTitle(QCoreApplication::translate("Frm_einfuegenals", "Tileset einfügen als ..."));
   setFixedSize(4800 / 15, 3480 / 15);
   Dunkelblau(*this);
 
   auto name = [](QWidget* w, const char* n) { w->setObjectName(QString::fromUtf8(n)); };
-  Label1 = new QLabel(QStringLiteral("Einfügen des aktuellen Tilesets in Datei ... als ?. Tileset"), this);
+  Label1 = new QLabel(QCoreApplication::translate(
+                          "Frm_einfuegenals", "Einfügen des aktuellen Tilesets in Datei ... als ?. Tileset"),
+                      this);
   name(Label1, "Label1");
   Label1->setWordWrap(true);
   Label1->setGeometry(Twips(120, 90, 4560, 420));
 
-  Opt_Diese = new QRadioButton(QStringLiteral("In diese Datei"), this);
-  Opt_Andere = new QRadioButton(QStringLiteral("In andere Datei"), this);
-  Opt_Tilesets = new QRadioButton(QStringLiteral("In Tilesets.gb"), this);
+  Opt_Diese = new QRadioButton(QCoreApplication::translate("Frm_einfuegenals", "In diese Datei"), this);
+  Opt_Andere = new QRadioButton(QCoreApplication::translate("Frm_einfuegenals", "In andere Datei"), this);
+  Opt_Tilesets = new QRadioButton(QCoreApplication::translate("Frm_einfuegenals", "In Tilesets.gb"), this);
   name(Opt_Diese, "Opt_Diese");
   name(Opt_Andere, "Opt_Andere");
   name(Opt_Tilesets, "Opt_Tilesets");
@@ -42,35 +45,36 @@ void Frm_einfügenals::Aufbauen() {
   Opt_Diese->setGeometry(Twips(120, 600, 2055, 315));
   Opt_Andere->setGeometry(Twips(120, 960, 2055, 315));
   Opt_Tilesets->setGeometry(Twips(120, 1320, 2055, 315));
-  Cmd_Dateian = new QPushButton(QStringLiteral("&Datei angeben"), this);
+  Cmd_Dateian = new QPushButton(QCoreApplication::translate("Frm_einfuegenals", "&Datei angeben"), this);
   name(Cmd_Dateian, "Cmd_Dateian");
   Cmd_Dateian->setEnabled(false);
   Cmd_Dateian->setGeometry(Twips(120, 1740, 1815, 375));
 
   Auswahl = new QComboBox(this);
   name(Auswahl, "Auswahl");
-  for (int n = 1; n <= 28; ++n) Auswahl->addItem(QStringLiteral("Titelset%1").arg(n));
+  for (int n = 1; n <= 28; ++n)
+    Auswahl->addItem(QCoreApplication::translate("Frm_einfuegenals", "Titelset%1").arg(n));
   Auswahl->setGeometry(Twips(2400, 600, 1335, 315));
   Txt_Ort = new HexFeld(this);
   name(Txt_Ort, "Txt_Ort");
   Txt_Ort->setGeometry(Twips(2400, 1005, 1335, 345));
-  Lbl_Pointer = new QLabel(QStringLiteral("Pointer"), this);
+  Lbl_Pointer = new QLabel(QCoreApplication::translate("Frm_einfuegenals", "Pointer"), this);
   name(Lbl_Pointer, "Lbl_Pointer");
   Lbl_Pointer->setGeometry(Twips(3840, 1035, 900, 285));
-  Chk_Ersetzen = new QCheckBox(QStringLiteral("Pointer ersetzen"), this);
+  Chk_Ersetzen = new QCheckBox(QCoreApplication::translate("Frm_einfuegenals", "Pointer ersetzen"), this);
   name(Chk_Ersetzen, "Chk_Ersetzen");
   Chk_Ersetzen->setChecked(true);
   Chk_Ersetzen->setGeometry(Twips(2400, 1440, 2295, 315));
-  Chk_Löschen = new QCheckBox(QStringLiteral("Altes Tileset Löschen"), this);
+  Chk_Löschen = new QCheckBox(QCoreApplication::translate("Frm_einfuegenals", "Altes Tileset Löschen"), this);
   name(Chk_Löschen, "Chk_Löschen");
   Chk_Löschen->setChecked(true);
   Chk_Löschen->setGeometry(Twips(2400, 1800, 2295, 315));
 
-  Lbl_Dateiname = new QLabel(QStringLiteral("Aktueller Dateiname"), this);
+  Lbl_Dateiname = new QLabel(QCoreApplication::translate("Frm_einfuegenals", "Aktueller Dateiname"), this);
   name(Lbl_Dateiname, "Lbl_Dateiname");
   Lbl_Dateiname->setWordWrap(true);
   Lbl_Dateiname->setGeometry(Twips(120, 2280, 4560, 540));
-  Cmd_Einfügen = new QPushButton(QStringLiteral("&Einfügen"), this);
+  Cmd_Einfügen = new QPushButton(QCoreApplication::translate("Frm_einfuegenals", "&Einfügen"), this);
   name(Cmd_Einfügen, "Cmd_Einfügen");
   Cmd_Einfügen->setGeometry(Twips(1680, 2940, 1455, 405));
 }
@@ -115,7 +119,7 @@ void Frm_einfügenals::Opt_Andere_Click() {
   RomZielSchalten(true);
   ZielBereit(!AndereDatei.isEmpty());
   if (AndereDatei.isEmpty()) {
-    Lbl_Dateiname->setText(QStringLiteral("Bitte Datei Auswählen."));
+    Lbl_Dateiname->setText(QCoreApplication::translate("Frm_einfuegenals", "Bitte Datei Auswählen."));
     return;
   }
   Lbl_Dateiname->setText(AndereDatei);
@@ -139,16 +143,16 @@ void Frm_einfügenals::RomGewechselt() {
 }
 
 void Frm_einfügenals::Cmd_Dateian_Click() {
-  const QString pfad =
-      QFileDialog::getOpenFileName(this, QStringLiteral("Rom Öffnen"), QString(),
-                                   QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+  const QString pfad = QFileDialog::getOpenFileName(
+      this, QCoreApplication::translate("Frm_einfuegenals", "Rom Öffnen"), QString(),
+      QCoreApplication::translate("Frm_einfuegenals", "Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!pfad.isEmpty()) DateiAngeben(pfad);
 }
 
 void Frm_einfügenals::DateiAngeben(const QString& Pfad) {
   if (Pfad.isEmpty()) return;
   if (Dateizugriff::Laenge(Pfad) < Kopftabelle::MindestRomLaenge) {
-    Meldung(QStringLiteral("Dies ist keine gültige Romdatei."));
+    Meldung(QCoreApplication::translate("Frm_einfuegenals", "Dies ist keine gültige Romdatei."));
     AndereDatei.clear();
     if (Opt_Andere->isChecked()) Opt_Andere_Click();
     return;
@@ -166,7 +170,7 @@ void Frm_einfügenals::DateiAngeben(const QString& Pfad) {
 void Frm_einfügenals::Auswahl_Click() {
   const int n = Auswahl->currentIndex() + 1;
   if (Opt_Tilesets->isChecked()) {
-    Lbl_Pointer->setText(QStringLiteral("Pointer"));
+    Lbl_Pointer->setText(QCoreApplication::translate("Frm_einfuegenals", "Pointer"));
     Txt_Ort->setText(Hex(Tilesetblock::SatzLaenge * (n - 1) + 1));
     Module1.ZielDatei = Module1.ProgOrdner + QStringLiteral("Tilesets.gb");
     return;

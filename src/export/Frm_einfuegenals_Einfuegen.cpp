@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dateizugriff.h"
@@ -31,9 +32,10 @@ void Frm_einfügenals::Einfügen() {
   if (!OffsetGueltig()) return;
   const qint64 v = HexZuZahl(EinfügeOffset);
   if (v > VerbotenAb && v < VerbotenBis) {
-    Meldung(
-        QStringLiteral("Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!"),
-        QStringLiteral("!!ACHTUNG!!"));
+    Meldung(QCoreApplication::translate(
+                "Frm_einfuegenals",
+                "Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!"),
+            QCoreApplication::translate("Frm_einfuegenals", "!!ACHTUNG!!"));
     return;
   }
   if (Opt_Tilesets->isChecked())
@@ -45,19 +47,23 @@ void Frm_einfügenals::Einfügen() {
 bool Frm_einfügenals::OffsetGueltig() {
   // Text pasted with the mouse passes the box's key rules.
   if (IstHex(EinfügeOffset) && EinfügeOffset.size() <= 6) return true;
-  Meldung(QStringLiteral("Der Offset '%1' ist keine gültige Hexadezimalzahl.\n"
-                         "Bitte höchstens 6 Zeichen 0-9 und A-F angeben.")
+  Meldung(QCoreApplication::translate("Frm_einfuegenals",
+                                      "Der Offset '%1' ist keine gültige Hexadezimalzahl.\n"
+                                      "Bitte höchstens 6 Zeichen 0-9 und A-F angeben.")
               .arg(EinfügeOffset),
-          QStringLiteral("Fehler"));
+          QCoreApplication::translate("Frm_einfuegenals", "Fehler"));
   return false;
 }
 
 void Frm_einfügenals::InTilesetsGb(qint64 v, int n) {
   Schreibvorgang w(Module1.ZielDatei, false);
   w.Schreiben(v - 1, BlockDerAnsicht());
-  w.Beschreibung(QStringLiteral("Als Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
+  w.Beschreibung(
+      QCoreApplication::translate("Frm_einfuegenals", "Als Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
   if (!w.Ausfuehren()) return;
-  Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
+  Meldung(QCoreApplication::translate(
+              "Frm_einfuegenals", "Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!")
+              .arg(n));
 }
 
 void Frm_einfügenals::InRom(qint64 v, int n) {
@@ -65,7 +71,8 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
   // text whenever the offset box holds a valid offset.
   const QString zeiger = OffsetZuPointer(EinfügeOffset, 0);
   if (zeiger == Module1.OrgPointer[n]) {
-    Meldung(QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
+    Meldung(QCoreApplication::translate("Frm_einfuegenals",
+                                        "Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
     return;
   }
   if (!PasstInZiel(v)) return;
@@ -84,14 +91,20 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
   AltesLoeschen(w, n, zeiger, ersetzen);
   if (ersetzen) w.Schreiben(HexZuZahl(ZielPointerOrt), zeigerBytes, Schreibvorgang::Art::Zeiger);
   w.Schreiben(v, BlockDerAnsicht(), Schreibvorgang::Art::Daten);
-  w.Beschreibung(QStringLiteral("Als Tileset %1 am Offset %2 eingefügt").arg(n).arg(EinfügeOffset));
+  w.Beschreibung(QCoreApplication::translate("Frm_einfuegenals", "Als Tileset %1 am Offset %2 eingefügt")
+                     .arg(n)
+                     .arg(EinfügeOffset));
   if (!w.Ausfuehren()) return;
   if (ersetzen) Zeigersatz(n) = zeiger;
 
-  QString bericht =
-      QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + EinfügeOffset;
+  QString bericht = QCoreApplication::translate(
+                        "Frm_einfuegenals", "Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") +
+                    EinfügeOffset;
   if (ersetzen)
-    bericht += QStringLiteral("\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!").arg(n).arg(zeiger);
+    bericht += QCoreApplication::translate("Frm_einfuegenals",
+                                           "\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!")
+                   .arg(n)
+                   .arg(zeiger);
   Meldung(bericht);
 }
 
@@ -99,16 +112,20 @@ bool Frm_einfügenals::PasstInZiel(qint64 v) {
   const QString& datei = Module1.ZielDatei;
   const qint64 laenge = Dateizugriff::Laenge(datei);
   if (laenge < 0) {
-    Meldung(datei.isEmpty() ? QStringLiteral("Es ist keine Romdatei geöffnet.")
-                            : QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(datei),
-            QStringLiteral("Fehler"));
+    Meldung(datei.isEmpty()
+                ? QCoreApplication::translate("Frm_einfuegenals", "Es ist keine Romdatei geöffnet.")
+                : QCoreApplication::translate("Frm_einfuegenals", "Die Datei '%1' wurde nicht gefunden.")
+                      .arg(datei),
+            QCoreApplication::translate("Frm_einfuegenals", "Fehler"));
     return false;
   }
   if (v + Tilesetblock::Laenge <= laenge) return true;
-  Meldung(QStringLiteral("Am Offset %1 passt das Tileset (1542 Bytes) nicht mehr in die Datei '%2'.\n"
-                         "Es wurde nichts geschrieben.")
+  Meldung(QCoreApplication::translate(
+              "Frm_einfuegenals",
+              "Am Offset %1 passt das Tileset (1542 Bytes) nicht mehr in die Datei '%2'.\n"
+              "Es wurde nichts geschrieben.")
               .arg(EinfügeOffset, datei),
-          QStringLiteral("Fehler"));
+          QCoreApplication::translate("Frm_einfuegenals", "Fehler"));
   return false;
 }
 

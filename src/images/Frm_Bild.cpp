@@ -1,5 +1,6 @@
 #include "Frm_Bild.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include "Dunkelblau.h"
@@ -16,13 +17,13 @@ Frm_Bild::Frm_Bild() {
 
 void Frm_Bild::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Bild"));
-  setWindowTitle(QStringLiteral("Bild Einfügen"));
+  setWindowTitle(QCoreApplication::translate("Frm_Bild", "Bild Einfügen"));
   setFixedSize(4500 / 15, 4650 / 15);
   Dunkelblau(*this);
 
   auto name = [](QWidget* w, const char* n) { w->setObjectName(QString::fromUtf8(n)); };
-  Opt_48128 = new QRadioButton(QStringLiteral("48 auf 128"), this);
-  Opt_96256 = new QRadioButton(QStringLiteral("96 auf 256"), this);
+  Opt_48128 = new QRadioButton(QCoreApplication::translate("Frm_Bild", "48 auf 128"), this);
+  Opt_96256 = new QRadioButton(QCoreApplication::translate("Frm_Bild", "96 auf 256"), this);
   Opt_48128->setChecked(true);
   name(Opt_48128, "Opt_48128");
   name(Opt_96256, "Opt_96256");
@@ -31,7 +32,8 @@ void Frm_Bild::Aufbauen() {
 
   Auswahl = new QComboBox(this);
   name(Auswahl, "Auswahl");
-  for (int n = 1; n <= 28; ++n) Auswahl->addItem(QStringLiteral("Titelset%1").arg(n));
+  for (int n = 1; n <= 28; ++n)
+    Auswahl->addItem(QCoreApplication::translate("Frm_Bild", "Titelset%1").arg(n));
   Auswahl->setGeometry(Twips(3180, 90, 1200, 330));
 
   Pic_Bild = new QLabel(this);
@@ -44,7 +46,7 @@ void Frm_Bild::Aufbauen() {
   Pic_Bild->setGeometry(Twips(120, 540, 1980, 780));
   Pic_Bild->installEventFilter(this);
 
-  Label2 = new QLabel(QStringLiteral("Zum laden aufs Bildfeld klicken."), this);
+  Label2 = new QLabel(QCoreApplication::translate("Frm_Bild", "Zum laden aufs Bildfeld klicken."), this);
   name(Label2, "Label2");
   Label2->setWordWrap(true);
   Label2->setGeometry(Twips(120, 2100, 4260, 420));
@@ -57,16 +59,18 @@ void Frm_Bild::Aufbauen() {
   name(Pic_Inhalt, "Pic_Inhalt");
   Pic_Inhalt->setFrameShape(QFrame::Box);
   Pic_Inhalt->setGeometry(Twips(1560, 2580, 330, 330));
-  Label1 = new QLabel(QStringLiteral("Zu:"), this);
+  Label1 = new QLabel(QCoreApplication::translate("Frm_Bild", "Zu:"), this);
   name(Label1, "Label1");
   Label1->setGeometry(Twips(2010, 2580, 375, 330));
   Cbo_Farben = new QComboBox(this);
   name(Cbo_Farben, "Cbo_Farben");
-  Cbo_Farben->addItems({QStringLiteral("Farbe1 (Schwarz)"), QStringLiteral("Farbe2 (Grün)"),
-                        QStringLiteral("Farbe3 (Blau)"), QStringLiteral("Farbe4 (Weiss)")});
+  Cbo_Farben->addItems({QCoreApplication::translate("Frm_Bild", "Farbe1 (Schwarz)"),
+                        QCoreApplication::translate("Frm_Bild", "Farbe2 (Grün)"),
+                        QCoreApplication::translate("Frm_Bild", "Farbe3 (Blau)"),
+                        QCoreApplication::translate("Frm_Bild", "Farbe4 (Weiss)")});
   Cbo_Farben->setGeometry(Twips(2400, 2580, 1980, 330));
 
-  Cmd_OK = new QPushButton(QStringLiteral("&OK"), this);
+  Cmd_OK = new QPushButton(QCoreApplication::translate("Frm_Bild", "&OK"), this);
   name(Cmd_OK, "Cmd_OK");
   Cmd_OK->setEnabled(false);
   Cmd_OK->setGeometry(Twips(120, 3030, 1335, 360));
@@ -78,17 +82,17 @@ void Frm_Bild::Aufbauen() {
   Lbl_Farbe->setFrameShape(QFrame::Box);
   Lbl_Farbe->setAutoFillBackground(true);
   Lbl_Farbe->setGeometry(Twips(1125, 3510, 330, 330));
-  Cmd_Löschen = new QPushButton(QStringLiteral("&Löschen"), this);
+  Cmd_Löschen = new QPushButton(QCoreApplication::translate("Frm_Bild", "&Löschen"), this);
   name(Cmd_Löschen, "Cmd_Löschen");
   Cmd_Löschen->setEnabled(false);
   Cmd_Löschen->setGeometry(Twips(120, 3510, 975, 360));
 
-  Cmd_Einfügen = new QPushButton(QStringLiteral("&Anzeigen"), this);
+  Cmd_Einfügen = new QPushButton(QCoreApplication::translate("Frm_Bild", "&Anzeigen"), this);
   name(Cmd_Einfügen, "Cmd_Einfügen");
   Cmd_Einfügen->setEnabled(false);
   Cmd_Einfügen->setDefault(true);
   Cmd_Einfügen->setGeometry(Twips(1560, 4170, 1335, 360));
-  Cmd_Abbrechen = new QPushButton(QStringLiteral("A&bbrechen"), this);
+  Cmd_Abbrechen = new QPushButton(QCoreApplication::translate("Frm_Bild", "A&bbrechen"), this);
   name(Cmd_Abbrechen, "Cmd_Abbrechen");
   Cmd_Abbrechen->setGeometry(Twips(3045, 4170, 1335, 360));
   Farbfeld(Pic_Inhalt, Knopffarbe);

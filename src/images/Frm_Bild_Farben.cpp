@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QSignalBlocker>
@@ -11,8 +12,9 @@
 
 void Frm_Bild::Pic_Bild_Click() {
   const QString pfad = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Bild Laden"), QString(),
-      QStringLiteral("Untersützte Datein (*.bmp *.gif *.jpg *.jpeg *.png);;Alle Dateien (*)"));
+      this, QCoreApplication::translate("Frm_Bild", "Bild Laden"), QString(),
+      QCoreApplication::translate("Frm_Bild",
+                                  "Untersützte Datein (*.bmp *.gif *.jpg *.jpeg *.png);;Alle Dateien (*)"));
   if (!pfad.isEmpty()) BildLaden(pfad);
 }
 
@@ -20,7 +22,7 @@ void Frm_Bild::BildLaden(const QString& Pfad) {
   // A file that cannot be used leaves the window as it was.
   Bildimport::Geladen geladen = Bildimport::Laden(Pfad);
   if (geladen.bild.isNull()) {
-    Meldung(geladen.fehler, QStringLiteral("Fehler"));
+    Meldung(geladen.fehler, QCoreApplication::translate("Frm_Bild", "Fehler"));
     return;
   }
   // Indices do not depend on see-through colours; flattening would lose them.
@@ -105,7 +107,7 @@ void Frm_Bild::Cmd_Einfügen_Click() {
   const auto texte = m_nachIndex ? Indexbild::Kacheltexte(m_bild, Faktor, eintraege)
                                  : Bildimport::Kacheltexte(m_bild, Faktor, eintraege);
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
-  ansicht.AlleÄndern(QStringLiteral("Bildimport"), [&ansicht, &texte] {
+  ansicht.AlleÄndern(QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Bildimport")), [&ansicht, &texte] {
     for (int r = 0; r < 6; ++r) {
       for (int c = 0; c < 16; ++c) {
         const int i = ansicht.Ort(c + 1, r + 1);

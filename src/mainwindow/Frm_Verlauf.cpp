@@ -1,5 +1,6 @@
 #include "Frm_Verlauf.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -10,7 +11,7 @@
 namespace {
 QTreeWidgetItem* Eintragszeile(const Verlauf::Eintrag& e) {
   QString beschreibung = e.beschreibung;
-  if (e.zurueckgenommen) beschreibung += QStringLiteral(" (zurückgenommen)");
+  if (e.zurueckgenommen) beschreibung += QCoreApplication::translate("Frm_Verlauf", " (zurückgenommen)");
   auto* zeile =
       new QTreeWidgetItem({e.zeit.toString(QStringLiteral("HH:mm:ss")), QFileInfo(e.datei).fileName(),
                            beschreibung, QString::number(e.Bytes())});
@@ -24,20 +25,22 @@ QTreeWidgetItem* Eintragszeile(const Verlauf::Eintrag& e) {
 
 Frm_Verlauf::Frm_Verlauf() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("Frm_Verlauf"));
-  setWindowTitle(QStringLiteral("Änderungsverlauf"));
+  setWindowTitle(QCoreApplication::translate("Frm_Verlauf", "Änderungsverlauf"));
   Dunkelblau(*this);
   resize(640, 320);
   auto* layout = new QVBoxLayout(this);
   Lst_Verlauf = new QTreeWidget(this);
   Lst_Verlauf->setObjectName(QStringLiteral("Lst_Verlauf"));
-  Lst_Verlauf->setHeaderLabels(
-      {QStringLiteral("Zeit"), QStringLiteral("Datei"), QStringLiteral("Änderung"), QStringLiteral("Bytes")});
+  Lst_Verlauf->setHeaderLabels({QCoreApplication::translate("Frm_Verlauf", "Zeit"),
+                                QCoreApplication::translate("Frm_Verlauf", "Datei"),
+                                QCoreApplication::translate("Frm_Verlauf", "Änderung"),
+                                QCoreApplication::translate("Frm_Verlauf", "Bytes")});
   Lst_Verlauf->setRootIsDecorated(false);
   Lst_Verlauf->setAutoFillBackground(true);
   Lst_Verlauf->header()->setSectionResizeMode(2, QHeaderView::Stretch);
   Lst_Verlauf->header()->setStretchLastSection(false);
   layout->addWidget(Lst_Verlauf);
-  Cmd_BisHier = new QPushButton(QStringLiteral("Bis hierher zurücknehmen"), this);
+  Cmd_BisHier = new QPushButton(QCoreApplication::translate("Frm_Verlauf", "Bis hierher zurücknehmen"), this);
   Cmd_BisHier->setObjectName(QStringLiteral("Cmd_BisHier"));
   layout->addWidget(Cmd_BisHier, 0, Qt::AlignRight);
   connect(Cmd_BisHier, &QPushButton::clicked, this, [this] { Cmd_BisHier_Click(); });

@@ -18,8 +18,10 @@
 #include "Module1.h"
 #include "Radfilter.h"
 #include "Selbsttest.h"
+#include "Sprache.h"
 #include "Tilesetblock.h"
 #include "Tilesetquelle.h"
+#include "Uebersetzung.h"
 #include "Verlauf.h"
 #include "Zahlen.h"
 
@@ -47,6 +49,8 @@ QPixmap Banner() {
 }  // namespace
 
 frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
+  Sprache::Laden(Sprache::Gespeichert());
+  UebersetzungEinrichten();
   MeldungsBoxenEinrichten();
   SelbsttestEinrichten();
   QCoreApplication::instance()->installEventFilter(new Radfilter(this));
@@ -81,13 +85,14 @@ void frm_Angaben::Aufbauen() {
 
   Auswahl = new QComboBox(flaeche);
   Auswahl->setObjectName(QStringLiteral("Auswahl"));
-  for (int n = 1; n <= 28; ++n) Auswahl->addItem(QStringLiteral("Titelset%1").arg(n));
+  for (int n = 1; n <= 28; ++n)
+    Auswahl->addItem(QCoreApplication::translate("frm_Angaben", "Titelset%1").arg(n));
   Auswahl->setCurrentIndex(-1);
   Auswahl->setEnabled(false);
   Auswahl->setGeometry(Twips(120, 600, 1335, 315));
   connect(Auswahl, &QComboBox::activated, this, [this] { Auswahl_Click(); });
 
-  Lbl_Ort = new QLabel(QStringLiteral("Bitte speicher Offset angeben"), flaeche);
+  Lbl_Ort = new QLabel(QCoreApplication::translate("frm_Angaben", "Bitte speicher Offset angeben"), flaeche);
   Lbl_Ort->setObjectName(QStringLiteral("Lbl_Ort"));
   Lbl_Ort->setWordWrap(true);
   Lbl_Ort->setGeometry(Twips(120, 1200, 1335, 495));
@@ -97,7 +102,7 @@ void frm_Angaben::Aufbauen() {
   Txt_Ort->setGeometry(Twips(120, 1680, 1335, 375));
   connect(Txt_Ort, &QLineEdit::textChanged, this, [this] { Txt_Ort_Change(); });
 
-  Lbl_Pointer = new QLabel(QStringLiteral("Pointer"), flaeche);
+  Lbl_Pointer = new QLabel(QCoreApplication::translate("frm_Angaben", "Pointer"), flaeche);
   Lbl_Pointer->setObjectName(QStringLiteral("Lbl_Pointer"));
   Lbl_Pointer->setGeometry(Twips(120, 2160, 1335, 255));
 
@@ -108,14 +113,15 @@ void frm_Angaben::Aufbauen() {
     k->setChecked(an);
     return k;
   };
-  Chk_Ersetzen =
-      kasten("Chk_Ersetzen", QStringLiteral("Pointer ersetzen"), Twips(2160, 600, 2505, 375), true);
-  Chk_Löschen =
-      kasten("Chk_Löschen", QStringLiteral("Altes Tileset Löschen"), Twips(2160, 960, 2505, 375), true);
-  Chk_Original =
-      kasten("Chk_Original", QStringLiteral("Originaldaten ändern"), Twips(2160, 1320, 2505, 375), false);
-  Chk_Geheim = kasten("Chk_Geheim", QStringLiteral("In \"Tilesets.gb\" speichern"),
-                      Twips(2160, 1320, 2505, 375), false);
+  Chk_Ersetzen = kasten("Chk_Ersetzen", QCoreApplication::translate("frm_Angaben", "Pointer ersetzen"),
+                        Twips(2160, 600, 2505, 375), true);
+  Chk_Löschen = kasten("Chk_Löschen", QCoreApplication::translate("frm_Angaben", "Altes Tileset Löschen"),
+                       Twips(2160, 960, 2505, 375), true);
+  Chk_Original = kasten("Chk_Original", QCoreApplication::translate("frm_Angaben", "Originaldaten ändern"),
+                        Twips(2160, 1320, 2505, 375), false);
+  Chk_Geheim =
+      kasten("Chk_Geheim", QCoreApplication::translate("frm_Angaben", "In \"Tilesets.gb\" speichern"),
+             Twips(2160, 1320, 2505, 375), false);
   Chk_Geheim->setBackgroundRole(QPalette::Window);
   Chk_Geheim->setAutoFillBackground(true);  // hides the box it lies over
   Chk_Geheim->raise();
@@ -169,9 +175,9 @@ void frm_Angaben::OriginalPointerLesen() {
 }
 
 void frm_Angaben::Cmd_Öffnen_Click() {
-  const QString pfad =
-      QFileDialog::getOpenFileName(this, QStringLiteral("Rom Öffnen"), QString(),
-                                   QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+  const QString pfad = QFileDialog::getOpenFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Rom Öffnen"), QString(),
+      QCoreApplication::translate("frm_Angaben", "Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!pfad.isEmpty()) RomÖffnen(pfad);
 }
 
@@ -179,7 +185,7 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
   // A refused file never becomes the ROM: later writes keep going to the last
   // valid one, or nowhere.
   if (Dateizugriff::Laenge(Pfad) < Kopftabelle::MindestRomLaenge) {
-    Meldung(QStringLiteral("Dies ist keine gültige Romdatei."));
+    Meldung(QCoreApplication::translate("frm_Angaben", "Dies ist keine gültige Romdatei."));
     return;
   }
   Module1.RomDatei = Pfad;
@@ -226,7 +232,7 @@ void frm_Angaben::Auswahl_Click() {
   Module1.ZuordnungGeladen = 0;
 
   if (TilesetQuelleGeheim()) {
-    Lbl_Pointer->setText(QStringLiteral("Pointer"));
+    Lbl_Pointer->setText(QCoreApplication::translate("frm_Angaben", "Pointer"));
     Txt_Ort->setText(Hex((n - 1) * Tilesetblock::SatzLaenge));
     Module1.QuellDatei = TilesetsGb();
     Module1.QuellOffset = Txt_Ort->text();
@@ -264,9 +270,11 @@ void frm_Angaben::Laden() {
   ansicht.hide();
   const QString& quelle = Module1.QuellDatei;
   if (quelle.right(11).toLower() == QLatin1String("tilesets.gb") && Dateizugriff::Laenge(quelle) <= 0) {
-    Meldung(QStringLiteral("Fehler: Die Datei 'Tilesets.gb' wurde nicht gefunden oder sie ist leer.\n"
-                           "Bitte kontrolieren sie ob die date vorhanden ist."),
-            QStringLiteral("Fehler"));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Fehler: Die Datei 'Tilesets.gb' wurde nicht gefunden oder sie ist leer.\n"
+                "Bitte kontrolieren sie ob die date vorhanden ist."),
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
   }
   const auto texte =
       Tilesetblock::Lesen(Dateizugriff::Lesen(quelle, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge));
@@ -292,9 +300,10 @@ void frm_Angaben::Laden() {
 void frm_Angaben::Cmd_LeerTile_Click() {
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   const QString leer(48, QLatin1Char('0'));
-  ansicht.AlleÄndern(QStringLiteral("Leeres Tileset"), [&ansicht, &leer] {
-    for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).Zuteilen(leer);
-  });
+  ansicht.AlleÄndern(QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Leeres Tileset")),
+                     [&ansicht, &leer] {
+                       for (int i = 1; i <= ansicht.AnzahlTiles(); ++i) ansicht.Fläche(i).Zuteilen(leer);
+                     });
 }
 
 void frm_Angaben::Txt_Ort_Change() {
@@ -356,7 +365,7 @@ void frm_Angaben::OhneQuelle() {
 }
 
 void frm_Angaben::ZeigerTextSetzen() {
-  Lbl_Pointer->setText(TilesetQuelleGeheim() ? QStringLiteral("Pointer")
+  Lbl_Pointer->setText(TilesetQuelleGeheim() ? QCoreApplication::translate("frm_Angaben", "Pointer")
                                              : OffsetZuPointer(Txt_Ort->text(), 0));
 }
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QString>
 
 #include "HexFeld.h"
@@ -67,6 +68,9 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_Info = nullptr;
   QAction* Cmd_WichtigInfo = nullptr;
   QAction* Cmd_Tut = nullptr;
+  QMenu* Mnu_Sprache = nullptr;
+  QAction* Cmd_Deutsch = nullptr;
+  QAction* Cmd_Englisch = nullptr;
 
   // Writing tilesets
   void Cmd_Einfügen_Click();
@@ -136,6 +140,7 @@ class frm_Angaben : public QMainWindow {
   void Aufbauen();
   void MenüsAufbauen();
   void BearbeitenAufbauen(QMenu* menue);
+  void SpracheAufbauen(QMenuBar* leiste);
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

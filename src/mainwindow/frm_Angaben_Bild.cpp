@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -36,8 +37,9 @@ Tilesetbild::Vorlage Vorlage(Frm_PalettenZu& zuordnung) {
 }  // namespace
 
 void frm_Angaben::Cmd_BildSpeichern_Click() {
-  QString pfad = QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), QString(),
-                                              QStringLiteral("PNG-Bilder (*.png)"));
+  QString pfad = QFileDialog::getSaveFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Bild speichern"), QString(),
+      QCoreApplication::translate("frm_Angaben", "PNG-Bilder (*.png)"));
   if (pfad.isEmpty()) return;
   if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".png");
   BildSpeichern(pfad);
@@ -47,5 +49,6 @@ void frm_Angaben::BildSpeichern(const QString& Pfad) {
   // The assignment window unloads when closed; the tile colours came from it.
   if (Module1.PalettenZuGeladen == 0) PalettenZuBeiAuswahl();
   const QString grund = Pngdatei::Schreiben(Tilesetbild::Bauen(Vorlage(Frm_PalettenZu::Instanz())), Pfad);
-  if (!grund.isEmpty()) Meldung(Pngdatei::Fehlertext(Pfad, grund), QStringLiteral("Fehler"));
+  if (!grund.isEmpty())
+    Meldung(Pngdatei::Fehlertext(Pfad, grund), QCoreApplication::translate("frm_Angaben", "Fehler"));
 }

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dateizugriff.h"
@@ -32,7 +33,9 @@ QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
   const QString grund =
       Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), HexZuZahl(alt), ersetzen ? n : 0);
   if (!grund.isEmpty())
-    return QStringLiteral("\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2").arg(alt, grund);
+    return QCoreApplication::translate("frm_Angaben",
+                                       "\nDas alte Tileset am Offset %1 wurde nicht gelöscht: %2")
+        .arg(alt, grund);
   w.Nullen(HexZuZahl(alt), Tilesetblock::Laenge);
   return {};
 }
@@ -45,11 +48,13 @@ QString AlteKopieLoeschen(Schreibvorgang& w, int n, bool ersetzen) {
 bool EigenerSatz(qint64 ziel, int n) {
   const qint64 satz = (n - 1) * Tilesetblock::SatzLaenge;
   if (ziel == satz) return true;
-  Meldung(QStringLiteral("In 'Tilesets.gb' beginnt das %1.Tileset am Offset %2, nicht am Offset %3. "
-                         "Es wurde nichts geschrieben.")
-              .arg(n)
-              .arg(Hex(satz), Module1.ZielOffset),
-          QStringLiteral("Fehler"));
+  Meldung(
+      QCoreApplication::translate("frm_Angaben",
+                                  "In 'Tilesets.gb' beginnt das %1.Tileset am Offset %2, nicht am Offset %3. "
+                                  "Es wurde nichts geschrieben.")
+          .arg(n)
+          .arg(Hex(satz), Module1.ZielOffset),
+      QCoreApplication::translate("frm_Angaben", "Fehler"));
   return false;
 }
 
@@ -58,7 +63,8 @@ bool EigenerSatz(qint64 ziel, int n) {
 void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
   const QString zeigerText = f.Lbl_Pointer->text();
   if (zeigerText == Module1.OrgPointer[n]) {
-    Meldung(QStringLiteral("Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
+    Meldung(QCoreApplication::translate("frm_Angaben",
+                                        "Dieser Offset ist ungültig. Bitte einen anderen Offset angeben!"));
     return;
   }
   const bool ersetzen = f.Chk_Ersetzen->isChecked();
@@ -77,13 +83,18 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
                                     : QString();
   if (ersetzen) w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Schreiben(HexZuZahl(Module1.ZielOffset), block);
-  w.Beschreibung(QStringLiteral("Tileset %1 am Offset %2 eingefügt").arg(n).arg(Module1.ZielOffset));
+  w.Beschreibung(QCoreApplication::translate("frm_Angaben", "Tileset %1 am Offset %2 eingefügt")
+                     .arg(n)
+                     .arg(Module1.ZielOffset));
   if (!w.Ausfuehren()) return;
-  QString bericht =
-      QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + Module1.ZielOffset;
+  QString bericht = QCoreApplication::translate(
+                        "frm_Angaben", "Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") +
+                    Module1.ZielOffset;
   if (ersetzen)
     bericht +=
-        QStringLiteral("\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!").arg(n).arg(zeigerText);
+        QCoreApplication::translate("frm_Angaben", "\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!")
+            .arg(n)
+            .arg(zeigerText);
   Meldung(bericht + nichtGelöscht);
   f.Auswahl_Click();
 }
@@ -96,16 +107,18 @@ void frm_Angaben::Cmd_Einfügen_Click() {
   if (!nachTilesetsGb && KeinRomOffen()) return;
   Module1.ZielOffset = Txt_Ort->text();
   if (!IstHex(Module1.ZielOffset)) {
-    Meldung(QStringLiteral("Der Offset '%1' ist keine Hexadezimalzahl. Es wurde nichts geschrieben.")
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben", "Der Offset '%1' ist keine Hexadezimalzahl. Es wurde nichts geschrieben.")
                 .arg(Module1.ZielOffset),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   const qint64 ziel = HexZuZahl(Module1.ZielOffset);
   if (ziel > VerbotenAb && ziel < VerbotenBis) {
-    Meldung(
-        QStringLiteral("Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!"),
-        QStringLiteral("!!ACHTUNG!!"));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Der Offset darf nicht Zwischen 1BB900 und 1BC000 sein.\nSonst sturzt das Rom ab!!!"),
+            QCoreApplication::translate("frm_Angaben", "!!ACHTUNG!!"));
     return;
   }
   const QByteArray block = Tilesetblock::Bauen(AnsichtsKacheln());
@@ -113,9 +126,12 @@ void frm_Angaben::Cmd_Einfügen_Click() {
     if (!EigenerSatz(ziel, n)) return;
     Schreibvorgang w(Module1.QuellDatei, false);
     w.Schreiben(ziel, block);
-    w.Beschreibung(QStringLiteral("Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
+    w.Beschreibung(
+        QCoreApplication::translate("frm_Angaben", "Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
     if (!w.Ausfuehren()) return;
-    Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben", "Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!")
+                .arg(n));
     Auswahl_Click();
     return;
   }
@@ -127,14 +143,17 @@ void frm_Angaben::Cmd_sucheOff_Click() {
   const qint64 start = HexZuZahl(Module1.FreierOffset) + Tilesetblock::Laenge;
   const qint64 gefunden = Freisuche::Suchen(*Dateizugriff::Inhalt(Module1.RomDatei), start);
   if (gefunden < 0) {
-    Meldung(
-        QStringLiteral("Es wurde kein leerer Offset gefunden: Unterhalb von 1BB9FF enthält das Rom "
-                       "keinen freien Bereich von 1542 Bytes (nur Nullen)."));
+    Meldung(QCoreApplication::translate(
+        "frm_Angaben",
+        "Es wurde kein leerer Offset gefunden: Unterhalb von 1BB9FF enthält das Rom "
+        "keinen freien Bereich von 1542 Bytes (nur Nullen)."));
     return;
   }
   Module1.FreierOffset = Hex(gefunden);
-  const Antwort a = Meldung(QStringLiteral("Der nächste geeignete Offset ist: ") + Module1.FreierOffset +
-                                QStringLiteral(". Soll dieser eingetragen wer den?"),
-                            {}, Knoepfe::JaNein);
+  const Antwort a =
+      Meldung(QCoreApplication::translate("frm_Angaben", "Der nächste geeignete Offset ist: ") +
+                  Module1.FreierOffset +
+                  QCoreApplication::translate("frm_Angaben", ". Soll dieser eingetragen wer den?"),
+              {}, Knoepfe::JaNein);
   if (a == Antwort::Ja) Txt_Ort->setText(Module1.FreierOffset);
 }

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Frm_PalettenZu.h"
 #include "Frm_TilesetPal.h"
@@ -49,19 +51,21 @@ void frm_Angaben::Cmd_OriginalTilePal_Click() {
   Module1.PalettenDatei = Module1.ProgOrdner + QStringLiteral("OriginalPaletten.gb");
   const qint64 laenge = Dateizugriff::Laenge(Module1.PalettenDatei);
   if (laenge <= 0 || laenge > Palettentabelle::Laenge) {
-    Meldung(QStringLiteral("Fehler: Die Datei 'OriginalPaletten.gb' wurde nicht gefunden oder sie ist leer.\n"
-                           "Bitte überprüfen Sie ob diese datei vorhanden ist."),
-            QStringLiteral("Fehler"));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Fehler: Die Datei 'OriginalPaletten.gb' wurde nicht gefunden oder sie ist leer.\n"
+                "Bitte überprüfen Sie ob diese datei vorhanden ist."),
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   if (Chk_Original->isChecked() || Module1.RomDatei.isEmpty()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(Palettentabelle::RomOffset, Dateizugriff::Lesen(Module1.PalettenDatei, 0, laenge));
-  w.Beschreibung(QStringLiteral("Original-Paletten eingefügt"));
+  w.Beschreibung(QCoreApplication::translate("frm_Angaben", "Original-Paletten eingefügt"));
   if (!w.Ausfuehren()) return;
   Frm_TilesetPal::Instanz().RausLesen();
-  Meldung(QStringLiteral("Original Paletten wurde erfolgreich eingefügt."),
-          QStringLiteral("Tileset-Paletten"));
+  Meldung(QCoreApplication::translate("frm_Angaben", "Original Paletten wurde erfolgreich eingefügt."),
+          QCoreApplication::translate("frm_Angaben", "Tileset-Paletten"));
 }
 
 void frm_Angaben::Cmd_PalettenZu_Click() { Zeigen(PalettenZuFenster()); }

@@ -34,67 +34,93 @@ void frm_Angaben::Zeigen(QWidget& fenster) {
 
 void frm_Angaben::MenüsAufbauen() {
   QMenuBar* leiste = menuBar();
-  QMenu* datei = Menue(leiste, "mnuFile", QStringLiteral("&Datei"));
-  Cmd_Öffnen = Eintrag(datei, "Cmd_Öffnen", QStringLiteral("&Rom öffnen"));
+  QMenu* datei = Menue(leiste, "mnuFile", QCoreApplication::translate("frm_Angaben", "&Datei"));
+  Cmd_Öffnen = Eintrag(datei, "Cmd_Öffnen", QCoreApplication::translate("frm_Angaben", "&Rom öffnen"));
   Cmd_Öffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QStringLiteral("&Bild laden"), false);
-  Cmd_BildSpeichern = Eintrag(datei, "Cmd_BildSpeichern", QStringLiteral("Bild s&peichern..."), false);
+  Cmd_BLaden = Eintrag(datei, "Cmd_BLaden", QCoreApplication::translate("frm_Angaben", "&Bild laden"), false);
+  Cmd_BildSpeichern = Eintrag(datei, "Cmd_BildSpeichern",
+                              QCoreApplication::translate("frm_Angaben", "Bild s&peichern..."), false);
   Cmd_OriginaldatenAnlegen =
-      Eintrag(datei, "Cmd_OriginaldatenAnlegen", QStringLiteral("&Originaldaten aus Rom anlegen..."), false);
-  Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung", QStringLiteral("&Sicherungskopien anlegen"));
+      Eintrag(datei, "Cmd_OriginaldatenAnlegen",
+              QCoreApplication::translate("frm_Angaben", "&Originaldaten aus Rom anlegen..."), false);
+  Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung",
+                          QCoreApplication::translate("frm_Angaben", "&Sicherungskopien anlegen"));
   Cmd_Sicherung->setCheckable(true);
   Trenner(datei, "mnuStrich");
-  Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
+  Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QCoreApplication::translate("frm_Angaben", "B&eenden"));
 
-  QMenu* bearbeiten = Menue(leiste, "Mnu_Bearbeiten", QStringLiteral("&Bearbeiten"));
+  QMenu* bearbeiten =
+      Menue(leiste, "Mnu_Bearbeiten", QCoreApplication::translate("frm_Angaben", "&Bearbeiten"));
   BearbeitenAufbauen(bearbeiten);
   Trenner(bearbeiten, "Trenlinie_Verlauf");
   Cmd_Zurücknehmen =
-      Eintrag(bearbeiten, "Cmd_Zurücknehmen", QStringLiteral("Letzte Dateiänderung &zurücknehmen"), false);
-  Cmd_Erneut = Eintrag(bearbeiten, "Cmd_Erneut", QStringLiteral("Dateiänderung &erneut ausführen"), false);
-  Cmd_Verlauf = Eintrag(bearbeiten, "Cmd_Verlauf", QStringLiteral("Änderungs&verlauf..."));
+      Eintrag(bearbeiten, "Cmd_Zurücknehmen",
+              QCoreApplication::translate("frm_Angaben", "Letzte Dateiänderung &zurücknehmen"), false);
+  Cmd_Erneut = Eintrag(bearbeiten, "Cmd_Erneut",
+                       QCoreApplication::translate("frm_Angaben", "Dateiänderung &erneut ausführen"), false);
+  Cmd_Verlauf =
+      Eintrag(bearbeiten, "Cmd_Verlauf", QCoreApplication::translate("frm_Angaben", "Änderungs&verlauf..."));
 
-  QMenu* tileset = Menue(leiste, "mnuTileset", QStringLiteral("&Tileset"));
-  Cmd_sucheOff = Eintrag(tileset, "Cmd_sucheOff", QStringLiteral("Leerer Offset &suchen"), false);
+  QMenu* tileset = Menue(leiste, "mnuTileset", QCoreApplication::translate("frm_Angaben", "&Tileset"));
+  Cmd_sucheOff = Eintrag(tileset, "Cmd_sucheOff",
+                         QCoreApplication::translate("frm_Angaben", "Leerer Offset &suchen"), false);
   Trenner(tileset, "Trenlinie1");
-  Cmd_Einfügen = Eintrag(tileset, "Cmd_Einfügen", QStringLiteral("&Einfügen"), false);
-  Cmd_Einfügenals = Eintrag(tileset, "Cmd_Einfügenals", QStringLiteral("Einfügen &als ..."), false);
-  Cmd_Laden = Eintrag(tileset, "Cmd_Laden", QStringLiteral("Tileset neu &Laden"));
+  Cmd_Einfügen =
+      Eintrag(tileset, "Cmd_Einfügen", QCoreApplication::translate("frm_Angaben", "&Einfügen"), false);
+  Cmd_Einfügenals = Eintrag(tileset, "Cmd_Einfügenals",
+                            QCoreApplication::translate("frm_Angaben", "Einfügen &als ..."), false);
+  Cmd_Laden = Eintrag(tileset, "Cmd_Laden", QCoreApplication::translate("frm_Angaben", "Tileset neu &Laden"));
   Cmd_Laden->setShortcut(QKeySequence(Qt::Key_F5));
   Cmd_Laden->setVisible(false);
-  Cmd_LeerTile = Eintrag(tileset, "Cmd_LeerTile", QStringLiteral("Leeres Tileset öffnen"), false);
+  Cmd_LeerTile = Eintrag(tileset, "Cmd_LeerTile",
+                         QCoreApplication::translate("frm_Angaben", "Leeres Tileset öffnen"), false);
   Trenlinie2 = Trenner(tileset, "Trenlinie2");
   Trenlinie2->setVisible(false);
 
-  QMenu* pointer = Menue(leiste, "mnuPointer", QStringLiteral("&Pointer"));
-  Cmd_Pointeränd = Eintrag(pointer, "Cmd_Pointeränd", QStringLiteral("Pointer ändern"), false);
-  Cmd_AltPointer = Eintrag(pointer, "Cmd_AltPointer", QStringLiteral("Original Pointer einfügen"));
+  QMenu* pointer = Menue(leiste, "mnuPointer", QCoreApplication::translate("frm_Angaben", "&Pointer"));
+  Cmd_Pointeränd =
+      Eintrag(pointer, "Cmd_Pointeränd", QCoreApplication::translate("frm_Angaben", "Pointer ändern"), false);
+  Cmd_AltPointer = Eintrag(pointer, "Cmd_AltPointer",
+                           QCoreApplication::translate("frm_Angaben", "Original Pointer einfügen"));
   Cmd_AltPointer->setVisible(false);
   Cmd_PointeruLöschen =
-      Eintrag(pointer, "Cmd_PointeruLöschen", QStringLiteral("Pointer auf Original und Titlset löschen"));
+      Eintrag(pointer, "Cmd_PointeruLöschen",
+              QCoreApplication::translate("frm_Angaben", "Pointer auf Original und Titlset löschen"));
   Cmd_PointeruLöschen->setVisible(false);
 
-  QMenu* farben = Menue(leiste, "mnuFarben", QStringLiteral("&Farben"));
-  Cmd_TilesetPal = Eintrag(farben, "Cmd_TilesetPal", QStringLiteral("&Tileset-Paletten"), false);
+  QMenu* farben = Menue(leiste, "mnuFarben", QCoreApplication::translate("frm_Angaben", "&Farben"));
+  Cmd_TilesetPal = Eintrag(farben, "Cmd_TilesetPal",
+                           QCoreApplication::translate("frm_Angaben", "&Tileset-Paletten"), false);
   Cmd_OriginalTilePal =
-      Eintrag(farben, "Cmd_OriginalTilePal", QStringLiteral("&Original Tileset-Paletten einfügen"), false);
+      Eintrag(farben, "Cmd_OriginalTilePal",
+              QCoreApplication::translate("frm_Angaben", "&Original Tileset-Paletten einfügen"), false);
   Trenner(farben, "Trenlinie3");
   Cmd_PalettenZu =
-      Eintrag(farben, "Cmd_PalettenZu", QStringLiteral("&Palettenzuordnung der Tilesets"), false);
+      Eintrag(farben, "Cmd_PalettenZu",
+              QCoreApplication::translate("frm_Angaben", "&Palettenzuordnung der Tilesets"), false);
   Cmd_OrgPalEinf =
-      Eintrag(farben, "Cmd_OrgPalEinf", QStringLiteral("Original Pa&lettenzuordnung einfügen"), false);
+      Eintrag(farben, "Cmd_OrgPalEinf",
+              QCoreApplication::translate("frm_Angaben", "Original Pa&lettenzuordnung einfügen"), false);
 
-  QMenu* extras = Menue(leiste, "mnuExtras", QStringLiteral("Extras"));
-  Cmd_Kolli = Eintrag(extras, "Cmd_Kolli", QStringLiteral("Kollisionsdaten"), false);
-  Cmd_Block = Eintrag(extras, "Cmd_Block", QStringLiteral("Blockdaten"), false);
-  Cmd_Animationen = Eintrag(extras, "Cmd_Animationen", QStringLiteral("Animationen"), false);
+  QMenu* extras = Menue(leiste, "mnuExtras", QCoreApplication::translate("frm_Angaben", "Extras"));
+  Cmd_Kolli =
+      Eintrag(extras, "Cmd_Kolli", QCoreApplication::translate("frm_Angaben", "Kollisionsdaten"), false);
+  Cmd_Block = Eintrag(extras, "Cmd_Block", QCoreApplication::translate("frm_Angaben", "Blockdaten"), false);
+  Cmd_Animationen =
+      Eintrag(extras, "Cmd_Animationen", QCoreApplication::translate("frm_Angaben", "Animationen"), false);
   Trenner(extras, "Trenlinie4");
-  Cmd_Optionen = Eintrag(extras, "Cmd_Optionen", QStringLiteral("Optionen"), false);
+  Cmd_Optionen =
+      Eintrag(extras, "Cmd_Optionen", QCoreApplication::translate("frm_Angaben", "Optionen"), false);
 
-  QMenu* hilfe = Menue(leiste, "mnuHilfe", QStringLiteral("&?"));
-  Cmd_Info = Eintrag(hilfe, "Cmd_Info", QStringLiteral("&Info"));
-  Cmd_WichtigInfo = Eintrag(hilfe, "Cmd_WichtigInfo", QStringLiteral("Wichtige Infos &zum Prog"));
-  Cmd_Tut = Eintrag(hilfe, "Cmd_Tut", QStringLiteral("&Wie mache ich das eigentlich ohne dieses Tool?"));
+  SpracheAufbauen(leiste);
+
+  QMenu* hilfe = Menue(leiste, "mnuHilfe", QCoreApplication::translate("frm_Angaben", "&?"));
+  Cmd_Info = Eintrag(hilfe, "Cmd_Info", QCoreApplication::translate("frm_Angaben", "&Info"));
+  Cmd_WichtigInfo = Eintrag(hilfe, "Cmd_WichtigInfo",
+                            QCoreApplication::translate("frm_Angaben", "Wichtige Infos &zum Prog"));
+  Cmd_Tut =
+      Eintrag(hilfe, "Cmd_Tut",
+              QCoreApplication::translate("frm_Angaben", "&Wie mache ich das eigentlich ohne dieses Tool?"));
   Cmd_Tut->setShortcut(QKeySequence(Qt::Key_F1));
 
   auto bei = [this](QAction* a, void (frm_Angaben::*handler)()) {
@@ -124,7 +150,7 @@ void frm_Angaben::MenüsAufbauen() {
   connect(Cmd_Info, &QAction::triggered, this, [] { Zeigen(Frm_Info::Instanz()); });
   bei(Cmd_WichtigInfo, &frm_Angaben::Cmd_WichtigInfo_Click);
   connect(Cmd_Tut, &QAction::triggered, this,
-          [] { Meldung(QStringLiteral("Hier wird die hilfe aufgerufen")); });
+          [] { Meldung(QCoreApplication::translate("frm_Angaben", "Hier wird die hilfe aufgerufen")); });
   VerlaufVerbinden();
 
   // Seven menus need more room than the designed client area: it widens

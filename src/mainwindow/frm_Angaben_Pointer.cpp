@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Kopftabelle.h"
 #include "Meldung.h"
@@ -17,10 +19,12 @@ int PointerTileset(const frm_Angaben& f) {
 QByteArray OriginalZeiger(int n) {
   const QByteArray zeiger = Kopftabelle::ZeigerBytes(Module1.OrgPointer[n]);
   if (zeiger.isEmpty())
-    Meldung(QStringLiteral("Der Original Pointer des %1.Tilesets fehlt in 'OriginalPointer.ini' oder ist "
-                           "ungültig. Es wurde nichts geschrieben.")
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Der Original Pointer des %1.Tilesets fehlt in 'OriginalPointer.ini' oder ist "
+                "ungültig. Es wurde nichts geschrieben.")
                 .arg(n),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
   return zeiger;
 }
 }  // namespace
@@ -28,37 +32,45 @@ QByteArray OriginalZeiger(int n) {
 void frm_Angaben::Cmd_Pointeränd_Click() {
   // In these modes no pointer is ever changed, ROM or not: that answer comes first.
   if (TilesetQuelleGeheim()) {
-    Meldung(QStringLiteral("Solange \"In Tilesets.gb speichern\" oder \"Originaldaten ändern\" gewählt ist, "
-                           "kann kein Pointer geändert werden."),
-            QStringLiteral("Achtung"));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Solange \"In Tilesets.gb speichern\" oder \"Originaldaten ändern\" gewählt ist, "
+                "kann kein Pointer geändert werden."),
+            QCoreApplication::translate("frm_Angaben", "Achtung"));
     return;
   }
   const int n = PointerTileset(*this);
   if (n == 0) return;
   const QString zeigerText = Lbl_Pointer->text();
   if (zeigerText == Module1.OrgPointer[n] || zeigerText == Module1.NeuPointer[n]) {
-    Meldung(QStringLiteral("Bitte geben Sie den Offset des zu verpointeten Tilesets an!"),
-            QStringLiteral("Achtung"));
+    Meldung(QCoreApplication::translate("frm_Angaben",
+                                        "Bitte geben Sie den Offset des zu verpointeten Tilesets an!"),
+            QCoreApplication::translate("frm_Angaben", "Achtung"));
     return;
   }
   const QByteArray zeiger = Kopftabelle::ZeigerBytes(zeigerText);
   if (!IstHex(Txt_Ort->text()) || zeiger.isEmpty()) {
-    Meldung(QStringLiteral("Zum Offset '%1' gibt es keinen gültigen Pointer. Es wurde nichts geschrieben.")
-                .arg(Txt_Ort->text()),
-            QStringLiteral("Fehler"));
+    Meldung(
+        QCoreApplication::translate(
+            "frm_Angaben", "Zum Offset '%1' gibt es keinen gültigen Pointer. Es wurde nichts geschrieben.")
+            .arg(Txt_Ort->text()),
+        QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   const QByteArray bereich =
       Dateizugriff::Lesen(Module1.RomDatei, HexZuZahl(Txt_Ort->text()), Tilesetblock::Laenge);
   if (!Tilesetblock::HatMarker(bereich) &&
-      Meldung(QStringLiteral("An diesem Ort befindet sich kein Tileset.Trotzdem ändern?"), {},
-              Knoepfe::JaNein) != Antwort::Ja)
+      Meldung(QCoreApplication::translate("frm_Angaben",
+                                          "An diesem Ort befindet sich kein Tileset.Trotzdem ändern?"),
+              {}, Knoepfe::JaNein) != Antwort::Ja)
     return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
-  w.Beschreibung(QStringLiteral("Pointer von Tileset %1 auf %2 geändert").arg(n).arg(zeigerText));
+  w.Beschreibung(QCoreApplication::translate("frm_Angaben", "Pointer von Tileset %1 auf %2 geändert")
+                     .arg(n)
+                     .arg(zeigerText));
   if (!w.Ausfuehren()) return;
-  Meldung(QStringLiteral("Pointer wurde erfolgreich geendert!"));
+  Meldung(QCoreApplication::translate("frm_Angaben", "Pointer wurde erfolgreich geendert!"));
   Auswahl_Click();
 }
 
@@ -69,10 +81,11 @@ void frm_Angaben::Cmd_AltPointer_Click() {
   if (zeiger.isEmpty()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
-  w.Beschreibung(QStringLiteral("Original-Pointer von Tileset %1 eingefügt").arg(n));
+  w.Beschreibung(
+      QCoreApplication::translate("frm_Angaben", "Original-Pointer von Tileset %1 eingefügt").arg(n));
   if (!w.Ausfuehren()) return;
   Module1.NeuPointer[n].clear();
-  Meldung(QStringLiteral("Pointer wurde erfolgreich wieder hergestelt!"));
+  Meldung(QCoreApplication::translate("frm_Angaben", "Pointer wurde erfolgreich wieder hergestelt!"));
   Auswahl_Click();
 }
 
@@ -91,17 +104,20 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   const QString grund =
       Kopftabelle::LoeschHindernis(*Dateizugriff::Inhalt(Module1.RomDatei), HexZuZahl(alt), n);
   if (grund.isEmpty()) w.Nullen(HexZuZahl(alt), Tilesetblock::Laenge);
-  w.Beschreibung(QStringLiteral("Original-Pointer von Tileset %1 eingefügt, Tileset am Offset %2 %3")
+  w.Beschreibung(QCoreApplication::translate(
+                     "frm_Angaben", "Original-Pointer von Tileset %1 eingefügt, Tileset am Offset %2 %3")
                      .arg(n)
-                     .arg(alt, grund.isEmpty() ? QStringLiteral("gelöscht") : QStringLiteral("behalten")));
+                     .arg(alt, grund.isEmpty() ? QCoreApplication::translate("frm_Angaben", "gelöscht")
+                                               : QCoreApplication::translate("frm_Angaben", "behalten")));
   if (!w.Ausfuehren()) return;
   Module1.NeuPointer[n].clear();
   if (grund.isEmpty())
-    Meldung(
-        QStringLiteral("Pointer wurde erfolgreich wieder hergestelt! Tileset wurde erfolgreich gelöscht!"));
+    Meldung(QCoreApplication::translate(
+        "frm_Angaben", "Pointer wurde erfolgreich wieder hergestelt! Tileset wurde erfolgreich gelöscht!"));
   else
-    Meldung(
-        QStringLiteral("Pointer wurde erfolgreich wieder hergestelt!\nAm Offset %1 wurde nichts gelöscht: %2")
-            .arg(alt, grund));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Pointer wurde erfolgreich wieder hergestelt!\nAm Offset %1 wurde nichts gelöscht: %2")
+                .arg(alt, grund));
   Auswahl_Click();
 }

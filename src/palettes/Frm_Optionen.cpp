@@ -1,6 +1,7 @@
 #include "Frm_Optionen.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QSettings>
 #include <type_traits>
 
@@ -35,45 +36,57 @@ Frm_Optionen::Frm_Optionen() : QWidget(nullptr, Qt::Window) {
 
 void Frm_Optionen::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Optionen"));
-  setWindowTitle(QStringLiteral("Optionen"));
+  setWindowTitle(QCoreApplication::translate("Frm_Optionen", "Optionen"));
   Dunkelblau(*this);
   setFixedSize(361, 337);
 
-  Fra_Farben = Rahmen(this, "Fra_Farben", QStringLiteral("Farben "), QRect(8, 8, 345, 177));
-  Label1 =
-      Neu<QLabel>(Fra_Farben, "Label1",
-                  QStringLiteral("Hier kann man einstellen in welchen Farben das Tileset erscheinen soll."));
+  Fra_Farben = Rahmen(this, "Fra_Farben", QCoreApplication::translate("Frm_Optionen", "Farben "),
+                      QRect(8, 8, 345, 177));
+  Label1 = Neu<QLabel>(
+      Fra_Farben, "Label1",
+      QCoreApplication::translate("Frm_Optionen",
+                                  "Hier kann man einstellen in welchen Farben das Tileset erscheinen soll."));
   Label1->setWordWrap(true);
   Label1->setGeometry(8, 20, 329, 34);
-  Opt_AlteFarben = Neu<QRadioButton>(Fra_Farben, "Opt_AlteFarben",
-                                     QStringLiteral("Originalfarben (Schwarz, Grün, Blau, Weiss)"));
+  Opt_AlteFarben = Neu<QRadioButton>(
+      Fra_Farben, "Opt_AlteFarben",
+      QCoreApplication::translate("Frm_Optionen", "Originalfarben (Schwarz, Grün, Blau, Weiss)"));
   Opt_AlteFarben->setGeometry(8, 58, 329, 22);
-  Opt_OriginalFarben =
-      Neu<QRadioButton>(Fra_Farben, "Opt_OriginalFarben", QStringLiteral("Nach Original ansicht"));
+  Opt_OriginalFarben = Neu<QRadioButton>(
+      Fra_Farben, "Opt_OriginalFarben", QCoreApplication::translate("Frm_Optionen", "Nach Original ansicht"));
   Opt_OriginalFarben->setGeometry(8, 84, 329, 22);
   Zeit = Neu<QComboBox>(Fra_Farben, "Zeit");
-  Zeit->addItems({QStringLiteral("0 Morgen Palette"), QStringLiteral("1 Tag Palette"),
-                  QStringLiteral("2 Nacht Palette"), QStringLiteral("3 Schwarze Nacht Palette"),
-                  QStringLiteral("4 Morgen u. Tag Palette 2")});
+  Zeit->addItems({QCoreApplication::translate("Frm_Optionen", "0 Morgen Palette"),
+                  QCoreApplication::translate("Frm_Optionen", "1 Tag Palette"),
+                  QCoreApplication::translate("Frm_Optionen", "2 Nacht Palette"),
+                  QCoreApplication::translate("Frm_Optionen", "3 Schwarze Nacht Palette"),
+                  QCoreApplication::translate("Frm_Optionen", "4 Morgen u. Tag Palette 2")});
   Zeit->setGeometry(28, 110, 220, 24);
-  Opt_Grau = Neu<QRadioButton>(Fra_Farben, "Opt_Grau",
-                               QStringLiteral("Graustufen (Weiss, Hellgrau, Dunkelgrau, Schwarz)"));
+  Opt_Grau = Neu<QRadioButton>(
+      Fra_Farben, "Opt_Grau",
+      QCoreApplication::translate("Frm_Optionen", "Graustufen (Weiss, Hellgrau, Dunkelgrau, Schwarz)"));
   Opt_Grau->setGeometry(8, 144, 329, 22);
 
-  Fra_Anderes = Rahmen(this, "Fra_Anderes", QStringLiteral("Anderes"), QRect(8, 193, 345, 66));
-  Label2 = Neu<QLabel>(Fra_Anderes, "Label2", QStringLiteral("Grösse in Pixel für ein Punkt: "));
+  Fra_Anderes = Rahmen(this, "Fra_Anderes", QCoreApplication::translate("Frm_Optionen", "Anderes"),
+                       QRect(8, 193, 345, 66));
+  Label2 = Neu<QLabel>(Fra_Anderes, "Label2",
+                       QCoreApplication::translate("Frm_Optionen", "Grösse in Pixel für ein Punkt: "));
   Label2->setGeometry(8, 22, 190, 20);
   Cbo_Grösse = Neu<QComboBox>(Fra_Anderes, "Cbo_Grösse");
   for (int g = 1; g <= 6; ++g) Cbo_Grösse->addItem(QString::number(g));
   Cbo_Grösse->setGeometry(200, 20, 50, 24);
-  Chk_Raster = Neu<QCheckBox>(Fra_Anderes, "Chk_Raster", QStringLiteral("Raster einblenden"));
+  Chk_Raster = Neu<QCheckBox>(Fra_Anderes, "Chk_Raster",
+                              QCoreApplication::translate("Frm_Optionen", "Raster einblenden"));
   Chk_Raster->setGeometry(8, 42, 200, 20);
 
-  Fra_Kolli = Rahmen(this, "Fra_Kolli", QStringLiteral("Kollisionsdaten Editor"), QRect(8, 267, 345, 62));
+  Fra_Kolli = Rahmen(this, "Fra_Kolli", QCoreApplication::translate("Frm_Optionen", "Kollisionsdaten Editor"),
+                     QRect(8, 267, 345, 62));
   Opt_Aufgezälten =
-      Neu<QRadioButton>(Fra_Kolli, "Opt_Aufgezälten", QStringLiteral("Nur die erklärten anzeigen"));
+      Neu<QRadioButton>(Fra_Kolli, "Opt_Aufgezälten",
+                        QCoreApplication::translate("Frm_Optionen", "Nur die erklärten anzeigen"));
   Opt_Aufgezälten->setGeometry(8, 18, 329, 20);
-  Opt_0bisFF = Neu<QRadioButton>(Fra_Kolli, "Opt_0bisFF", QStringLiteral("Alle Werte anzeigen (00 - FF)"));
+  Opt_0bisFF = Neu<QRadioButton>(
+      Fra_Kolli, "Opt_0bisFF", QCoreApplication::translate("Frm_Optionen", "Alle Werte anzeigen (00 - FF)"));
   Opt_0bisFF->setGeometry(8, 38, 329, 20);
 
   for (QRadioButton* o : {Opt_AlteFarben, Opt_Grau, Opt_OriginalFarben})

@@ -1,6 +1,7 @@
 #include "Frm_PalettenZu.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dunkelblau.h"
@@ -10,7 +11,7 @@
 
 Frm_PalettenZu::Frm_PalettenZu() {
   setObjectName(QStringLiteral("Frm_PalettenZu"));
-  setWindowTitle(QStringLiteral("Palettenzuordnung der Tilesets"));
+  setWindowTitle(QCoreApplication::translate("Frm_PalettenZu", "Palettenzuordnung der Tilesets"));
   setAttribute(Qt::WA_DeleteOnClose);
   Dunkelblau(*this);
   setFixedSize(416, 214);
@@ -26,20 +27,24 @@ Frm_PalettenZu::~Frm_PalettenZu() { Form_Unload(); }
 
 void Frm_PalettenZu::Aufbauen() {
   Paletten = Element(new QComboBox(this), QStringLiteral("Paletten"), QRect(8, 8, 200, 22));
-  Paletten->addItems({QStringLiteral("0 Schild-Palette"), QStringLiteral("1 Blumen-Palette"),
-                      QStringLiteral("2 Gras u. Baum-Palette"), QStringLiteral("3 Waser-Palette"),
-                      QStringLiteral("4 obere Tür-Palette"), QStringLiteral("5 Fels-Palette"),
-                      QStringLiteral("6 Dach-Palette"), QStringLiteral("7 Schrift-Palette")});
+  Paletten->addItems({QCoreApplication::translate("Frm_PalettenZu", "0 Schild-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "1 Blumen-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "2 Gras u. Baum-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "3 Waser-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "4 obere Tür-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "5 Fels-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "6 Dach-Palette"),
+                      QCoreApplication::translate("Frm_PalettenZu", "7 Schrift-Palette")});
   connect(Paletten, &QComboBox::activated, this, [this] { Paletten_Click(); });
   for (int c = 1; c <= 4; ++c) {
     const int x = 8 + (c - 1) * 100;
-    Label[c] = Element(new QLabel(QStringLiteral("Farbe%1:").arg(c), this), QStringLiteral("Label%1").arg(c),
-                       QRect(x, 34, 46, 18));
+    Label[c] = Element(new QLabel(QCoreApplication::translate("Frm_PalettenZu", "Farbe%1:").arg(c), this),
+                       QStringLiteral("Label%1").arg(c), QRect(x, 34, 46, 18));
     Lbl_Farbe[c] = Element(new Palettenlabel(QStringLiteral("0000"), this),
                            QStringLiteral("Lbl_Farbe(%1)").arg(c), QRect(x + 46, 32, 48, 20));
   }
-  Cmd_Speichern = Element(new QPushButton(QStringLiteral("Speichern"), this), QStringLiteral("Cmd_Speichern"),
-                          QRect(328, 6, 80, 26));
+  Cmd_Speichern = Element(new QPushButton(QCoreApplication::translate("Frm_PalettenZu", "Speichern"), this),
+                          QStringLiteral("Cmd_Speichern"), QRect(328, 6, 80, 26));
   connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
   m_pal[0] = Element(new QPushButton(QStringLiteral("0"), this), QStringLiteral("Pal(0)"),
                      QRect(120 / 15, 840 / 15, 375 / 15, 375 / 15));

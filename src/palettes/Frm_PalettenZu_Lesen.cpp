@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Frm_PalettenZu.h"
 #include "Kopftabelle.h"
@@ -44,7 +46,8 @@ void Frm_PalettenZu::Cmd_Speichern_Click() {
   for (int i = 1; i <= Zuordnung::Tiles; ++i) ziffern += m_pal[i]->text();
   Schreibvorgang w(seitenDatei ? TilesetsGb() : Module1.RomDatei, !seitenDatei);
   w.Schreiben(HexZuZahl(Module1.ZuordnungOrt), Zuordnung::Feld(ziffern));
-  w.Beschreibung(QStringLiteral("Palettenzuordnung von Tileset %1 gespeichert").arg(HauptAuswahlIndex() + 1));
+  w.Beschreibung(QCoreApplication::translate("Frm_PalettenZu", "Palettenzuordnung von Tileset %1 gespeichert")
+                     .arg(HauptAuswahlIndex() + 1));
   if (!w.Ausfuehren()) return;
   HauptAuswahlClick();
 }
@@ -63,7 +66,9 @@ void Frm_PalettenZu::OriginalEinf() {
   Module1.ZuordnungOrt = RomFeldOrt();
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.ZuordnungOrt), feld);
-  w.Beschreibung(QStringLiteral("Original-Palettenzuordnung von Tileset %1 eingefügt").arg(k + 1));
+  w.Beschreibung(
+      QCoreApplication::translate("Frm_PalettenZu", "Original-Palettenzuordnung von Tileset %1 eingefügt")
+          .arg(k + 1));
   if (!w.Ausfuehren()) {
     RausLesen();  // show again what the ROM still holds
     return;

@@ -1,6 +1,7 @@
 #include "Frm_TilesetPal.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dateizugriff.h"
@@ -29,7 +30,7 @@ class Sperre {
 
 Frm_TilesetPal::Frm_TilesetPal() {
   setObjectName(QStringLiteral("Frm_TilesetPal"));
-  setWindowTitle(QStringLiteral("Tileset-Paletten"));
+  setWindowTitle(QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
   Dunkelblau(*this);
   setFixedSize(424, 206);
   Aufbauen();
@@ -45,14 +46,20 @@ void Frm_TilesetPal::Aufbauen() {
 
 void Frm_TilesetPal::AuswahlAufbauen() {
   Zeit = Element(new QComboBox(this), QStringLiteral("Zeit"), QRect(8, 8, 200, 22));
-  Zeit->addItems({QStringLiteral("0 Morgen Palette"), QStringLiteral("1 Tag Palette"),
-                  QStringLiteral("2 Nacht Palette"), QStringLiteral("3 Schwarze Nacht Palette"),
-                  QStringLiteral("4 Morgen u. Tag Palette 2")});
+  Zeit->addItems({QCoreApplication::translate("Frm_TilesetPal", "0 Morgen Palette"),
+                  QCoreApplication::translate("Frm_TilesetPal", "1 Tag Palette"),
+                  QCoreApplication::translate("Frm_TilesetPal", "2 Nacht Palette"),
+                  QCoreApplication::translate("Frm_TilesetPal", "3 Schwarze Nacht Palette"),
+                  QCoreApplication::translate("Frm_TilesetPal", "4 Morgen u. Tag Palette 2")});
   Paletten = Element(new QComboBox(this), QStringLiteral("Paletten"), QRect(216, 8, 200, 22));
-  Paletten->addItems({QStringLiteral("0 Schild-Palette"), QStringLiteral("1 Blumen-Palette"),
-                      QStringLiteral("2 Gras u. Baum-Palette"), QStringLiteral("3 Waser-Palette"),
-                      QStringLiteral("4 obere Tür-Palette"), QStringLiteral("5 Fels-Palette"),
-                      QStringLiteral("6 Dach-Palette"), QStringLiteral("7 Schrift-Palette")});
+  Paletten->addItems({QCoreApplication::translate("Frm_TilesetPal", "0 Schild-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "1 Blumen-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "2 Gras u. Baum-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "3 Waser-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "4 obere Tür-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "5 Fels-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "6 Dach-Palette"),
+                      QCoreApplication::translate("Frm_TilesetPal", "7 Schrift-Palette")});
   connect(Zeit, &QComboBox::activated, this, [this] { Zeit_Click(); });
   connect(Paletten, &QComboBox::activated, this, [this] { Paletten_Click(); });
 }
@@ -60,8 +67,8 @@ void Frm_TilesetPal::AuswahlAufbauen() {
 void Frm_TilesetPal::FarbenAufbauen() {
   for (int c = 1; c <= 4; ++c) {
     const int y = 40 + (c - 1) * 30;
-    Label[c] = Element(new QLabel(QStringLiteral("Farbe%1:").arg(c), this), QStringLiteral("Label%1").arg(c),
-                       QRect(8, y + 2, 52, 18));
+    Label[c] = Element(new QLabel(QCoreApplication::translate("Frm_TilesetPal", "Farbe%1:").arg(c), this),
+                       QStringLiteral("Label%1").arg(c), QRect(8, y + 2, 52, 18));
     Lbl_Farbe[c] = Element(new Palettenlabel(QStringLiteral("0000"), this),
                            QStringLiteral("Lbl_Farbe(%1)").arg(c), QRect(60, y, 52, 22));
     Lbl_Farbe[c]->Click = [this, c] { Lbl_Farbe_Click(c); };
@@ -93,16 +100,18 @@ void Frm_TilesetPal::SchieberAufbauen() {
 }
 
 void Frm_TilesetPal::KnoepfeAufbauen() {
-  Label[5] = Element(new QLabel(QStringLiteral("GBC Hex Farbe"), this), QStringLiteral("Label5"),
-                     QRect(272, 118, 110, 18));
+  Label[5] = Element(new QLabel(QCoreApplication::translate("Frm_TilesetPal", "GBC Hex Farbe"), this),
+                     QStringLiteral("Label5"), QRect(272, 118, 110, 18));
   Wert = Element(new Palettenwert(this), QStringLiteral("Wert"), QRect(272, 138, 56, 24));
   Wert->setText(QStringLiteral("0000"));
-  Cmd_HexRGB = Element(new QPushButton(QStringLiteral("Hex zu RGB"), this), QStringLiteral("Cmd_HexRGB"),
-                       QRect(334, 137, 82, 26));
-  Cmd_PalSpeichern = Element(new QPushButton(QStringLiteral("Palette &Speichern"), this),
-                             QStringLiteral("Cmd_PalSpeichern"), QRect(8, 170, 150, 28));
-  Cmd_Achtung = Element(new QPushButton(QStringLiteral("!!!&Achtung!!!"), this),
-                        QStringLiteral("Cmd_Achtung"), QRect(166, 170, 130, 28));
+  Cmd_HexRGB = Element(new QPushButton(QCoreApplication::translate("Frm_TilesetPal", "Hex zu RGB"), this),
+                       QStringLiteral("Cmd_HexRGB"), QRect(334, 137, 82, 26));
+  Cmd_PalSpeichern =
+      Element(new QPushButton(QCoreApplication::translate("Frm_TilesetPal", "Palette &Speichern"), this),
+              QStringLiteral("Cmd_PalSpeichern"), QRect(8, 170, 150, 28));
+  Cmd_Achtung =
+      Element(new QPushButton(QCoreApplication::translate("Frm_TilesetPal", "!!!&Achtung!!!"), this),
+              QStringLiteral("Cmd_Achtung"), QRect(166, 170, 130, 28));
   connect(Cmd_HexRGB, &QPushButton::clicked, this, [this] { Cmd_HexRGB_Click(); });
   connect(Cmd_PalSpeichern, &QPushButton::clicked, this, [this] { Cmd_PalSpeichern_Click(); });
   connect(Cmd_Achtung, &QPushButton::clicked, this, [this] { Cmd_Achtung_Click(); });

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dateizugriff.h"
@@ -10,9 +11,10 @@ void Frm_TilesetPal::Cmd_HexRGB_Click() {
   // Only a whole colour text can be applied: a shorter one has no defined
   // colour word, and bit 15 would not survive the save.
   if (!IstFarbtext(Wert->text())) {
-    Meldung(QStringLiteral("Bitte geben Sie eine GBC Farbe aus 4 Hex-Zeichen ein (z.B. FF7F);\n"
-                           "die 3. Stelle darf nur 0 bis 7 sein."),
-            QStringLiteral("Tileset-Paletten"));
+    Meldung(QCoreApplication::translate("Frm_TilesetPal",
+                                        "Bitte geben Sie eine GBC Farbe aus 4 Hex-Zeichen ein (z.B. FF7F);\n"
+                                        "die 3. Stelle darf nur 0 bis 7 sein."),
+            QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
     return;
   }
   TPalette(Wert->text());
@@ -27,16 +29,18 @@ void Frm_TilesetPal::Cmd_PalSpeichern_Click() {
   for (int c = 1; c <= 4; ++c) texte[c] = Lbl_Farbe[c]->text();
   Schreibvorgang w(datei, !HauptOriginalModus());
   w.Schreiben(Module1.PalettenAdresse[t][p] - 1, Palettentabelle::Bytes(texte));
-  w.Beschreibung(QStringLiteral("Palette %1 (%2) gespeichert")
-                     .arg(p)
-                     .arg(Zeit->itemText(t).mid(2).remove(QStringLiteral(" Palette"))));
+  w.Beschreibung(
+      QCoreApplication::translate("Frm_TilesetPal", "Palette %1 (%2) gespeichert")
+          .arg(p)
+          .arg(Zeit->itemText(t).mid(2).remove(QCoreApplication::translate("Frm_TilesetPal", " Palette"))));
   if (!w.Ausfuehren()) return;
   Module1.PalettenWerte[t][p] = texte;
-  Meldung(QStringLiteral("Palette wurde erfolgreich geendert."), QStringLiteral("Tileset-Paletten"));
+  Meldung(QCoreApplication::translate("Frm_TilesetPal", "Palette wurde erfolgreich geendert."),
+          QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
 }
 
 void Frm_TilesetPal::Cmd_Achtung_Click() {
-  Meldung(
-      QStringLiteral("Bei den Dach-Paletten sind die 2. + 3. Farben bei jeder Map anderst!\n"
-                     "Deshalb kann es sein, dass das Ändern keine Wirkung hat!"));
+  Meldung(QCoreApplication::translate("Frm_TilesetPal",
+                                      "Bei den Dach-Paletten sind die 2. + 3. Farben bei jeder Map anderst!\n"
+                                      "Deshalb kann es sein, dass das Ändern keine Wirkung hat!"));
 }

@@ -1,6 +1,7 @@
 #include "Frm_Bearbeiten.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 
@@ -16,7 +17,7 @@ Frm_Bearbeiten::Frm_Bearbeiten()
       m_verlauf([this](int i) { return Fläche(i).DirektZurück(); },
                 [this](int i, const QString& zellen) { Fläche(i).Direkt(zellen); }) {
   setObjectName(QStringLiteral("Frm_Bearbeiten"));
-  setWindowTitle(QStringLiteral("Tileset aussehen"));
+  setWindowTitle(QCoreApplication::translate("Frm_Bearbeiten", "Tileset aussehen"));
   m_flaeche[0] = new ::Fläche(this);
   m_flaeche[0]->setObjectName(QStringLiteral("Fläche(0)"));
   m_flaeche[0]->move(0, 0);

@@ -7,8 +7,8 @@
 
 namespace {
 constexpr int Twips = 15;
-const QString Malen = QStringLiteral("Malen");
-const QString Kopieren = QStringLiteral("Kopieren");
+const QString Malen = QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Malen"));
+const QString Kopieren = QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Kopieren"));
 
 struct Feldort {
   int linie;

@@ -1,6 +1,7 @@
 #include "Frm_Farben.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <functional>
 
@@ -50,7 +51,7 @@ void Fuellen(QWidget* flaeche, std::uint32_t farbe) {
 
 Frm_Farben::Frm_Farben() : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Frm_Farben"));
-  setWindowTitle(QStringLiteral("Farben Palette"));
+  setWindowTitle(QCoreApplication::translate("Frm_Farben", "Farben Palette"));
   setFixedSize(2640 / 15, 975 / 15);
   Dunkelblau(*this);
 

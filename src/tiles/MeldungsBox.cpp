@@ -21,7 +21,8 @@ Antwort Zeigen(const QString& text, const QString& titel, Knoepfe knoepfe) {
     box.setIcon(QMessageBox::Question);
   } else {
     box.setStandardButtons(QMessageBox::Ok);
-    box.setIcon(titel == QLatin1String("Fehler") ? QMessageBox::Critical : QMessageBox::Information);
+    box.setIcon(titel == QCoreApplication::translate("MeldungsBox", "Fehler") ? QMessageBox::Critical
+                                                                              : QMessageBox::Information);
   }
   const int knopf = Test() ? Test()(box) : box.exec();
   if (knoepfe == Knoepfe::OK) return Antwort::OK;

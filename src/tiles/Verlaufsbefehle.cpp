@@ -1,9 +1,11 @@
 #include "Verlaufsbefehle.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "Bearbeitungsverlauf.h"
+#include "Uebersetzung.h"
 
 namespace {
 QList<QKeySequence> Tasten(QKeySequence::StandardKey standard, const QList<QKeySequence>& dazu) {
@@ -13,24 +15,34 @@ QList<QKeySequence> Tasten(QKeySequence::StandardKey standard, const QList<QKeyS
   return tasten;
 }
 
-void Benennen(QAction* a, const QString& text, const QString& schritt) {
-  a->setText(schritt.isEmpty() ? text : text + QStringLiteral(": ") + schritt);
+// Step names are German (QT_TRANSLATE_NOOP in this context) and shown in the
+// language of the moment.
+void Benennen(QAction* a, bool rueckwaerts, const QString& schritt) {
+  const QString text = rueckwaerts ? QCoreApplication::translate("Verlaufsbefehle", "&Rückgängig")
+                                   : QCoreApplication::translate("Verlaufsbefehle", "&Wiederholen");
+  a->setText(schritt.isEmpty()
+                 ? text
+                 : text + QStringLiteral(": ") +
+                       QCoreApplication::translate("Verlaufsbefehle", schritt.toUtf8().constData()));
 }
 
 // The action shows its command and the step it would act on, and is enabled
 // only while there is such a step.
 QAction* Befehl(QWidget& fenster, QUndoStack& stapel, bool rueckwaerts, const QList<QKeySequence>& tasten) {
-  const QString text = rueckwaerts ? QStringLiteral("&Rückgängig") : QStringLiteral("&Wiederholen");
   auto* a = new QAction(&fenster);
   a->setObjectName(rueckwaerts ? QStringLiteral("Cmd_Rückgängig") : QStringLiteral("Cmd_Wiederholen"));
   a->setShortcuts(tasten);
   a->setEnabled(rueckwaerts ? stapel.canUndo() : stapel.canRedo());
-  Benennen(a, text, rueckwaerts ? stapel.undoText() : stapel.redoText());
+  auto benennen = [a, rueckwaerts, &stapel] {
+    Benennen(a, rueckwaerts, rueckwaerts ? stapel.undoText() : stapel.redoText());
+  };
+  benennen();
+  BeiSprachwechsel(a, benennen);
   fenster.addAction(a);
   QObject::connect(&stapel, rueckwaerts ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, a,
                    &QAction::setEnabled);
   QObject::connect(&stapel, rueckwaerts ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, a,
-                   [a, text](const QString& schritt) { Benennen(a, text, schritt); });
+                   [a, rueckwaerts](const QString& schritt) { Benennen(a, rueckwaerts, schritt); });
   return a;
 }
 }  // namespace

@@ -1,5 +1,7 @@
 #include "frm_Animationen.h"
 
+#include <QCoreApplication>
+
 #include "Dateizugriff.h"
 #include "Dunkelblau.h"
 #include "Farbmodell.h"
@@ -12,7 +14,7 @@
 namespace {
 constexpr int Kachelbytes = 16;
 constexpr int Animationsbytes = 4 * Kachelbytes;
-const QString Malen = QStringLiteral("Malen");
+const QString Malen = QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Malen"));
 }  // namespace
 
 frm_Animationen::frm_Animationen()
@@ -28,18 +30,19 @@ frm_Animationen::frm_Animationen()
 
 void frm_Animationen::Aufbauen() {
   setObjectName(QStringLiteral("frm_Animationen"));
-  setWindowTitle(QStringLiteral("Animationen editieren"));
+  setWindowTitle(QCoreApplication::translate("frm_Animationen", "Animationen editieren"));
   Dunkelblau(*this);
   setFixedSize(3645 / 15, 1575 / 15);
 
   Animation = new QComboBox(this);
   Animation->setObjectName(QStringLiteral("Animation"));
-  Animation->addItems({QStringLiteral("Wasser"), QStringLiteral("Blumen")});
+  Animation->addItems({QCoreApplication::translate("frm_Animationen", "Wasser"),
+                       QCoreApplication::translate("frm_Animationen", "Blumen")});
   Animation->setCurrentIndex(-1);
   Animation->setGeometry(Twips(240, 120, 1575, 315));
   connect(Animation, &QComboBox::activated, this, [this] { Animation_Click(); });
 
-  Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
+  Cmd_Speichern = new QPushButton(QCoreApplication::translate("frm_Animationen", "&Speichern"), this);
   Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
   Cmd_Speichern->setGeometry(Twips(2160, 120, 1335, 375));
   // Without a chosen entry there is no place to write to.
@@ -95,6 +98,7 @@ void frm_Animationen::Cmd_Speichern_Click() {
   for (int i = 1; i <= 4; ++i) bytes += KachelTextZuBytes(Bild[i]->Zurükgeben());
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(AnimOffset[a]), bytes);
-  w.Beschreibung(QStringLiteral("Animation '%1' gespeichert").arg(Animation->currentText()));
+  w.Beschreibung(QCoreApplication::translate("frm_Animationen", "Animation '%1' gespeichert")
+                     .arg(Animation->currentText()));
   w.Ausfuehren();
 }

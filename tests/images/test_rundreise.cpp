@@ -7,6 +7,7 @@
 #include "Frm_Bild.h"
 #include "Frm_Optionen.h"
 #include "Schreiboperationen.h"
+#include "Sprache.h"
 #include "Welt.h"
 #include "frm_Angaben.h"
 #include "frm_Block.h"
@@ -180,6 +181,19 @@ class TestRundreise : public QObject {
     QCOMPARE(meldung.count(QLatin1Char('\n')), 1);
     QVERIFY2(meldung.contains(nennt), qPrintable(meldung));
     QCOMPARE(Abweichung(vorher, Stand(u)), QString());
+  }
+
+  // The command line speaks the language chosen in the window.
+  void englisch() {
+    Testumgebung u(Testdaten::Plan(), false);
+    QSettings einstellungen(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"));
+    einstellungen.setValue(Sprache::Schluessel, QStringLiteral("en"));
+    einstellungen.sync();
+    const auto [status, meldung] = Starten(
+        u, {QStringLiteral("--export-png"), QStringLiteral("29"), u.Pfad(QStringLiteral("a.png")), u.rom()});
+    einstellungen.remove(Sprache::Schluessel);
+    QCOMPARE(status, 1);
+    QCOMPARE(meldung, QStringLiteral("tessaron: Invalid tileset number '29': 1 to 28 are allowed.\n"));
   }
 };
 
