@@ -114,6 +114,7 @@ void frm_Block::Leeren() {
   Lbl_Offset->setText(QStringLiteral("Offset:"));
   Lbl_Pos->clear();
   for (Bildfeld* bild : {Pic_Block, Pic_Aktuell, Pic_Tileset}) bild->Leeren();
+  if (Geaendert) Geaendert();
 }
 
 void frm_Block::Bereit() {
@@ -148,6 +149,7 @@ void frm_Block::Zuteilen() {
     for (int j = 0; j < Blockdaten::SatzLaenge; ++j)
       Blockbild::Kachel(tileset, Blockdaten::Kachel(block, j), bild, (j % 4) * Seite, (j / 4) * Seite);
   });
+  if (Geaendert) Geaendert();
 }
 
 void frm_Block::closeEvent(QCloseEvent* event) {

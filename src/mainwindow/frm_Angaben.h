@@ -62,6 +62,8 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_OrgPalEinf = nullptr;
   QAction* Cmd_Kolli = nullptr;
   QAction* Cmd_Block = nullptr;
+  QAction* Cmd_Blockuebersicht = nullptr;
+  QAction* Cmd_Unbenutzt = nullptr;
   QAction* Cmd_Animationen = nullptr;
   QAction* Cmd_Optionen = nullptr;
   QAction* Cmd_Info = nullptr;
@@ -94,6 +96,8 @@ class frm_Angaben : public QMainWindow {
   void KolliListenModus(bool kurz);
   void Cmd_Kolli_Click();
   void Cmd_Block_Click();
+  void Cmd_Blockuebersicht_Click();
+  void Cmd_Unbenutzt_Click();
 
   // Options and animations
 
@@ -136,6 +140,8 @@ class frm_Angaben : public QMainWindow {
   void Aufbauen();
   void MenüsAufbauen();
   void BearbeitenAufbauen(QMenu* menue);
+  void UebersichtAufbauen(QMenu* tileset, QMenu* extras);
+  void UebersichtAnlegen();
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

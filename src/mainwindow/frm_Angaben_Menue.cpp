@@ -90,6 +90,7 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Animationen = Eintrag(extras, "Cmd_Animationen", QStringLiteral("Animationen"), false);
   Trenner(extras, "Trenlinie4");
   Cmd_Optionen = Eintrag(extras, "Cmd_Optionen", QStringLiteral("Optionen"), false);
+  UebersichtAufbauen(tileset, extras);
 
   QMenu* hilfe = Menue(leiste, "mnuHilfe", QStringLiteral("&?"));
   Cmd_Info = Eintrag(hilfe, "Cmd_Info", QStringLiteral("&Info"));
