@@ -106,7 +106,8 @@ void Frm_Blockuebersicht::Auffrischen() {
 void Frm_Blockuebersicht::TabelleLesen(Bloecke& neu) {
   m_tabelleNeu = false;
   const QByteArray bloecke = frm_Block::Instanz().Blocktabelle();
-  const bool ganz = bloecke.size() != m_bloecke.size();
+  // Only two whole tables are compared record by record.
+  const bool ganz = bloecke.size() != m_bloecke.size() || bloecke.size() < Blockdaten::Bloecke * Satz;
   for (int b = 1; b <= Blockdaten::Bloecke; ++b)
     if (ganz ||
         std::memcmp(bloecke.constData() + (b - 1) * Satz, m_bloecke.constData() + (b - 1) * Satz, Satz))

@@ -49,7 +49,7 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   void KachelnLesen(Bloecke& neu);
   void Zeichnen(const Bloecke& neu);
   void NutzungZeigen();
-  void Zeigen(int kachel);  // frames the blocks using it; -1: none
+  void NutzerUmrahmen(int kachel);  // the blocks using it; -1: none
   static int Massstab();
 
   QTimer m_takt;
@@ -60,5 +60,5 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   bool m_tabelleNeu = true;
   Blocknutzung::Zaehlung m_nutzung{};
   bool m_markieren = false;
-  int m_zeige = -1;
+  int m_umrahmt = -1;  // the tile whose users are framed
 };

@@ -23,11 +23,11 @@ void Frm_Blockuebersicht::NutzungZeigen() {
     if (f.toolTip() != text) f.setToolTip(text);
     f.Markieren(tabelle && m_markieren && m_nutzung[t] == 0);
   }
-  Zeigen(m_zeige);
+  NutzerUmrahmen(m_umrahmt);
 }
 
-void Frm_Blockuebersicht::Zeigen(int kachel) {
-  m_zeige = kachel;
+void Frm_Blockuebersicht::NutzerUmrahmen(int kachel) {
+  m_umrahmt = kachel;
   Bloecke rahmen;
   if (kachel >= 0)
     for (int b = 1; b <= Blockdaten::Bloecke; ++b) rahmen[b] = Blocknutzung::Nutzt(m_bloecke, b, kachel);
@@ -39,7 +39,7 @@ void Frm_Blockuebersicht::Zeigen(int kachel) {
 bool Frm_Blockuebersicht::eventFilter(QObject* objekt, QEvent* ereignis) {
   const QEvent::Type art = ereignis->type();
   if (art == QEvent::Leave) {
-    Zeigen(-1);
+    NutzerUmrahmen(-1);
     return false;
   }
   if (objekt == m_tilesetbild) {
@@ -48,13 +48,13 @@ bool Frm_Blockuebersicht::eventFilter(QObject* objekt, QEvent* ereignis) {
     const int seite = Blockdaten::KachelSeite;
     const bool innen =
         p.x() >= 0 && p.y() >= 0 && p.x() < Blockbild::Spalten * seite && p.y() < Blockbild::Reihen * seite;
-    Zeigen(innen ? (p.y() / seite) * Blockbild::Spalten + p.x() / seite : -1);
+    NutzerUmrahmen(innen ? (p.y() / seite) * Blockbild::Spalten + p.x() / seite : -1);
     return false;
   }
   if (art == QEvent::Enter && Frm_Bearbeiten::Geladen()) {
     Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
     for (int i = 1; i <= ansicht.AnzahlTiles(); ++i)
-      if (objekt == &ansicht.Fläche(i)) Zeigen(i - 1);
+      if (objekt == &ansicht.Fläche(i)) NutzerUmrahmen(i - 1);
   }
   return false;
 }
