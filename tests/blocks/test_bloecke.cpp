@@ -21,7 +21,7 @@ QImage Ausschnitt(const Bildfeld* bild, int x, int y) { return bild->Bild().copy
 Bloeckebild& Uebersicht() { return *Frm_Blockuebersicht::Instanz().Pic_Bloecke; }
 
 // Block b of the overview's picture, or of the block sheet (block 01 first).
-QImage Block(int b) { return Uebersicht().Bild().copy(Bloeckebild::Ort(b)); }
+QImage Bildblock(int b) { return Uebersicht().Bild().copy(Bloeckebild::Ort(b)); }
 QImage Bogenblock(const QImage& bogen, int b) {
   return bogen.copy((b - 1) % 16 * 32, (b - 1) / 16 * 32, 32, 32);
 }
@@ -206,7 +206,8 @@ class TestBloecke : public QObject {
   }
 
   // A stroke over tile 1F redraws exactly the blocks using it, by the next
-  // turn of the event loop; its undo brings the picture back.
+  // turn of the event loop; its undo brings the picture back. A placement in
+  // the block editor redraws its block alone.
   void strich() {
     Testumgebung u;
     Welt::Offen(u, 1);
@@ -220,10 +221,14 @@ class TestBloecke : public QObject {
     QVERIFY(Welt::Tile(0x20).Zurükgeben() != kachel);
     QCoreApplication::processEvents();
     for (int b = 1; b <= 127; ++b)
-      QCOMPARE(Block(b) != vorher.copy(Bloeckebild::Ort(b)), Nutzt(u, 1, b, 0x1F));
+      QCOMPARE(Bildblock(b) != vorher.copy(Bloeckebild::Ort(b)), Nutzt(u, 1, b, 0x1F));
     ansicht.Verlauf().Rückgängig();
     QCoreApplication::processEvents();
     QCOMPARE(Uebersicht().Bild(), vorher);
+    Block().Pic_Tileset_MouseMove(1, 0, 0, 0);
+    Block().Pic_Block_MouseMove(1, 0, 63, 63);
+    QCoreApplication::processEvents();
+    for (int b = 1; b <= 127; ++b) QCOMPARE(Bildblock(b) != vorher.copy(Bloeckebild::Ort(b)), b == 1);
   }
 
   // A click chooses the block in the block editor; block 00 is no choice.
