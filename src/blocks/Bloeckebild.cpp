@@ -41,24 +41,27 @@ void Bloeckebild::Umrahmen(const std::bitset<Anzahl>& bloecke) {
 }
 
 void Bloeckebild::paintEvent(QPaintEvent* event) {
-  // The painter is clipped to what changed; without smoothing every image
-  // pixel becomes an exact square.
+  // Only the changed blocks are copied, not the rectangle around them all;
+  // without smoothing every image pixel becomes an exact square.
   QPainter maler(this);
-  const QRect ziel = event->rect();
-  const QRect quelle(QPoint(ziel.left() / m_massstab, ziel.top() / m_massstab),
-                     QPoint(ziel.right() / m_massstab, ziel.bottom() / m_massstab));
-  maler.drawImage(QRect(quelle.topLeft() * m_massstab, quelle.size() * m_massstab), m_bild, quelle);
-  const QColor farbe(255, 0, 255);
-  for (int b = 0; b < Anzahl; ++b) {
-    if (!m_rahmen[b]) continue;
-    const QRect ort = Ort(b);
-    const QRect aussen(ort.topLeft() * m_massstab, ort.size() * m_massstab);
-    const int dicke = m_massstab;
-    maler.fillRect(aussen.x(), aussen.y(), aussen.width(), dicke, farbe);
-    maler.fillRect(aussen.x(), aussen.bottom() - dicke + 1, aussen.width(), dicke, farbe);
-    maler.fillRect(aussen.x(), aussen.y(), dicke, aussen.height(), farbe);
-    maler.fillRect(aussen.right() - dicke + 1, aussen.y(), dicke, aussen.height(), farbe);
+  for (const QRect& ziel : event->region()) {
+    const QRect quelle(QPoint(ziel.left() / m_massstab, ziel.top() / m_massstab),
+                       QPoint(ziel.right() / m_massstab, ziel.bottom() / m_massstab));
+    maler.drawImage(QRect(quelle.topLeft() * m_massstab, quelle.size() * m_massstab), m_bild, quelle);
   }
+  for (int b = 0; b < Anzahl; ++b)
+    if (m_rahmen[b]) Rahmen(maler, b);
+}
+
+void Bloeckebild::Rahmen(QPainter& maler, int block) const {
+  const QColor farbe(255, 0, 255);
+  const QRect ort = Ort(block);
+  const QRect aussen(ort.topLeft() * m_massstab, ort.size() * m_massstab);
+  const int dicke = m_massstab;
+  maler.fillRect(aussen.x(), aussen.y(), aussen.width(), dicke, farbe);
+  maler.fillRect(aussen.x(), aussen.bottom() - dicke + 1, aussen.width(), dicke, farbe);
+  maler.fillRect(aussen.x(), aussen.y(), dicke, aussen.height(), farbe);
+  maler.fillRect(aussen.right() - dicke + 1, aussen.y(), dicke, aussen.height(), farbe);
 }
 
 void Bloeckebild::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <bitset>
 #include <functional>
@@ -33,6 +34,9 @@ class Bloeckebild : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // A frame on the block's outermost image pixels.
+  void Rahmen(QPainter& maler, int block) const;
+
   QImage m_bild;
   int m_massstab = 1;
   std::bitset<Anzahl> m_rahmen;

@@ -97,13 +97,19 @@ void Frm_Blockuebersicht::Vormerken() {
 
 void Frm_Blockuebersicht::Auffrischen() {
   m_takt.stop();
-  Bloecke neu;
-  if (m_tabelleNeu) TabelleLesen(neu);
-  if (m_kachelnNeu.any()) KachelnLesen(neu);
-  Zeichnen(neu);
+  if (m_tabelleNeu) TabelleLesen();
+  // A stroke costs the hidden overview nothing but a mark per tile.
+  if (!isVisible()) return;
+  if (m_kachelnNeu.any()) KachelnLesen();
+  Zeichnen();
 }
 
-void Frm_Blockuebersicht::TabelleLesen(Bloecke& neu) {
+void Frm_Blockuebersicht::showEvent(QShowEvent* ereignis) {
+  QWidget::showEvent(ereignis);
+  Auffrischen();
+}
+
+void Frm_Blockuebersicht::TabelleLesen() {
   m_tabelleNeu = false;
   const QByteArray bloecke = frm_Block::Instanz().Blocktabelle();
   // Only two whole tables are compared record by record.
@@ -111,12 +117,12 @@ void Frm_Blockuebersicht::TabelleLesen(Bloecke& neu) {
   for (int b = 1; b <= Blockdaten::Bloecke; ++b)
     if (ganz ||
         std::memcmp(bloecke.constData() + (b - 1) * Satz, m_bloecke.constData() + (b - 1) * Satz, Satz))
-      neu.set(b);
+      m_bloeckeNeu.set(b);
   m_bloecke = bloecke;
   NutzungZeigen();
 }
 
-void Frm_Blockuebersicht::KachelnLesen(Bloecke& neu) {
+void Frm_Blockuebersicht::KachelnLesen() {
   const Blockbild::Punkt punkt = Ansichtspunkt();
   for (int t = 0; t < Blockdaten::ErsteFremdeKachel; ++t) {
     if (!m_kachelnNeu[t]) continue;
@@ -125,19 +131,20 @@ void Frm_Blockuebersicht::KachelnLesen(Bloecke& neu) {
     if (kachel == m_kacheln[t]) continue;
     m_kacheln[t] = kachel;
     for (int b = 1; b <= Blockdaten::Bloecke; ++b)
-      if (Blocknutzung::Nutzt(m_bloecke, b, t)) neu.set(b);
+      if (Blocknutzung::Nutzt(m_bloecke, b, t)) m_bloeckeNeu.set(b);
   }
   m_kachelnNeu.reset();
 }
 
-void Frm_Blockuebersicht::Zeichnen(const Bloecke& neu) {
+void Frm_Blockuebersicht::Zeichnen() {
   QImage& bild = Pic_Bloecke->Bild();
   // Without a block table there is nothing to show.
-  if (m_bloecke.isEmpty() && neu.any()) bild.fill(Qt::black);
+  if (m_bloecke.isEmpty() && m_bloeckeNeu.any()) bild.fill(Qt::black);
   for (int b = 1; b <= Blockdaten::Bloecke; ++b) {
-    if (!neu[b]) continue;
+    if (!m_bloeckeNeu[b]) continue;
     const QRect ort = Bloeckebild::Ort(b);
     if (!m_bloecke.isEmpty()) Blockbogen::Block(bild, m_kacheln, m_bloecke, b, ort.x(), ort.y());
     Pic_Bloecke->Neu(b);
   }
+  m_bloeckeNeu.reset();
 }

@@ -28,7 +28,8 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   std::function<void(int block)> BlockWaehlen;
 
   void UnbenutztMarkieren(bool an);
-  // Brings picture, counts, tooltips and markers up to date now.
+  // Brings counts, tooltips and markers up to date now, and the picture
+  // while it is shown (a hidden one catches up when it is shown again).
   void Auffrischen();
   const Blocknutzung::Zaehlung& Nutzung() const { return m_nutzung; }
 
@@ -37,6 +38,7 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+  void showEvent(QShowEvent* ereignis) override;
 
  private:
   using Bloecke = std::bitset<Bloeckebild::Anzahl>;
@@ -45,9 +47,9 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   void Verbinden();
   void Trennen();
   void Vormerken();
-  void TabelleLesen(Bloecke& neu);
-  void KachelnLesen(Bloecke& neu);
-  void Zeichnen(const Bloecke& neu);
+  void TabelleLesen();
+  void KachelnLesen();
+  void Zeichnen();
   void NutzungZeigen();
   void NutzerUmrahmen(int kachel);  // the blocks using it; -1: none
   static int Massstab();
@@ -58,6 +60,7 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   Blockbogen::Kachelbilder m_kacheln{};
   std::bitset<Blockdaten::ErsteFremdeKachel> m_kachelnNeu;
   bool m_tabelleNeu = true;
+  Bloecke m_bloeckeNeu;  // blocks to draw again
   Blocknutzung::Zaehlung m_nutzung{};
   bool m_markieren = false;
   int m_umrahmt = -1;  // the tile whose users are framed

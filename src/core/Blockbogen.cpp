@@ -5,9 +5,10 @@ namespace Blockbogen {
 namespace {
 QRgb Rgb(std::uint32_t farbe) { return qRgb(farbe & 0xFF, (farbe >> 8) & 0xFF, (farbe >> 16) & 0xFF); }
 
-void Zeichnen(QImage& bild, const Kachelbild& kachel, int x0, int y0) {
+// Straight into the rows: one detach check for the whole block, not one per row.
+void Zeichnen(uchar* bits, qsizetype zeilenlaenge, const Kachelbild& kachel, int x0, int y0) {
   for (int y = 0; y < Kachelseite; ++y) {
-    auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y0 + y)) + x0;
+    auto* zeile = reinterpret_cast<QRgb*>(bits + (y0 + y) * zeilenlaenge) + x0;
     std::copy_n(kachel.begin() + y * Kachelseite, Kachelseite, zeile);
   }
 }
@@ -28,12 +29,13 @@ Kachelbilder Kacheln(const Blockbild::Punkt& punkt) {
 }
 
 void Block(QImage& bild, const Kachelbilder& kacheln, const QByteArray& bloecke, int block, int x, int y) {
+  uchar* bits = bild.bits();
   for (int j = 0; j < Blockdaten::SatzLaenge; ++j) {
     const qsizetype i = qsizetype(block - 1) * Blockdaten::SatzLaenge + j;
     const int t = i < bloecke.size() ? static_cast<quint8>(bloecke.at(i)) : 0;
     const int kx = x + (j % 4) * Kachelseite, ky = y + (j / 4) * Kachelseite;
     if (t < Blockdaten::ErsteFremdeKachel)
-      Zeichnen(bild, kacheln[t], kx, ky);
+      Zeichnen(bits, bild.bytesPerLine(), kacheln[t], kx, ky);
     else
       Blockbild::Platzhalter(bild, kx, ky, Kachelseite);
   }

@@ -64,11 +64,7 @@ void frm_Angaben::UebersichtAnlegen() {
   };
 }
 
-void frm_Angaben::Cmd_Blockuebersicht_Click() {
-  Frm_Blockuebersicht& uebersicht = Frm_Blockuebersicht::Instanz();
-  uebersicht.Auffrischen();
-  Zeigen(uebersicht);
-}
+void frm_Angaben::Cmd_Blockuebersicht_Click() { Zeigen(Frm_Blockuebersicht::Instanz()); }
 
 void frm_Angaben::Cmd_Unbenutzt_Click() {
   const bool an = Cmd_Unbenutzt->isChecked();
