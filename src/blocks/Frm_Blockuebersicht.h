@@ -31,7 +31,6 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   // Brings counts, tooltips and markers up to date now, and the picture
   // while it is shown (a hidden one catches up when it is shown again).
   void Auffrischen();
-  const Blocknutzung::Zaehlung& Nutzung() const { return m_nutzung; }
 
   QScrollArea* Rollbereich = nullptr;
   Bloeckebild* Pic_Bloecke = nullptr;
@@ -61,7 +60,6 @@ class Frm_Blockuebersicht : public QWidget, public Einzeln<Frm_Blockuebersicht> 
   std::bitset<Blockdaten::ErsteFremdeKachel> m_kachelnNeu;
   bool m_tabelleNeu = true;
   Bloecke m_bloeckeNeu;  // blocks to draw again
-  Blocknutzung::Zaehlung m_nutzung{};
   bool m_markieren = false;
   int m_umrahmt = -1;  // the tile whose users are framed
 };

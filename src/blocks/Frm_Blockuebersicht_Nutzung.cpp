@@ -13,15 +13,15 @@ void Frm_Blockuebersicht::UnbenutztMarkieren(bool an) {
 
 // Tooltips and markers only change with the block table, never with a tile.
 void Frm_Blockuebersicht::NutzungZeigen() {
-  m_nutzung = Blocknutzung::Zaehlen(m_bloecke);
+  const Blocknutzung::Zaehlung nutzung = Blocknutzung::Zaehlen(m_bloecke);
   const bool tabelle = !m_bloecke.isEmpty();
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   const int tiles = std::min(ansicht.AnzahlTiles(), Blockdaten::ErsteFremdeKachel);
   for (int t = 0; t < tiles; ++t) {
     ::Fläche& f = ansicht.Fläche(t + 1);
-    const QString text = tabelle ? Blocknutzung::Text(t, m_nutzung[t]) : QString();
+    const QString text = tabelle ? Blocknutzung::Text(t, nutzung[t]) : QString();
     if (f.toolTip() != text) f.setToolTip(text);
-    f.Markieren(tabelle && m_markieren && m_nutzung[t] == 0);
+    f.Markieren(tabelle && m_markieren && nutzung[t] == 0);
   }
   NutzerUmrahmen(m_umrahmt);
 }
