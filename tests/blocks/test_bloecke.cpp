@@ -210,8 +210,7 @@ class TestBloecke : public QObject {
   // the block editor redraws its block alone.
   void strich() {
     Testumgebung u;
-    Welt::Offen(u, 1);
-    Frm_Blockuebersicht::Instanz();
+    Welt::Offen(u, 1).Cmd_Blockuebersicht->trigger();
     const QImage vorher = Uebersicht().Bild();
     const QString kachel = Welt::Tile(0x20).Zurükgeben();
     Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
