@@ -1,6 +1,8 @@
 #include "Benchwelt.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 
 #include "Dateizugriff.h"
 #include "Einzeln.h"
@@ -15,6 +17,27 @@ std::unique_ptr<Benchwelt>& GemeinsameWelt() {
   return welt;
 }
 }  // namespace
+
+namespace {
+constexpr int Ereignisse = 200;
+
+QPoint Punkt(int k) { return {2 + k * (Strichbreite - 4) / (Ereignisse - 1), 2 + (k * 7) % 36}; }
+
+void Senden(QWidget& w, QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
+  QMouseEvent e(art, p, w.mapToGlobal(p), knopf, knoepfe, Qt::NoModifier);
+  QApplication::sendEvent(&w, &e);
+}
+}  // namespace
+
+void Strich(QWidget& ziel, int nummer) {
+  const Qt::MouseButton knopf = nummer % 2 ? Qt::RightButton : Qt::LeftButton;
+  Senden(ziel, QEvent::MouseButtonPress, Punkt(0), knopf, knopf);
+  for (int k = 0; k < Ereignisse; ++k) {
+    Senden(ziel, QEvent::MouseMove, Punkt(k), Qt::NoButton, knopf);
+    QApplication::processEvents();
+  }
+  Senden(ziel, QEvent::MouseButtonRelease, Punkt(Ereignisse - 1), knopf, Qt::NoButton);
+}
 
 Rombau::Plan Benchplan() {
   Rombau::Plan plan = Rombau::Musterplan();

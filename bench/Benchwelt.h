@@ -40,6 +40,14 @@ class Benchwelt {
 
 Rombau::Plan Benchplan();
 
+class QWidget;
+
+// A painting stroke: 200 mouse moves with a button held, from the left edge of
+// `ziel` across 16 tiles of 8 cells of 5 pixels, each handled before the
+// next; the other button on every second stroke, so each changes the cells.
+constexpr int Strichbreite = 16 * 40;
+void Strich(QWidget& ziel, int nummer);
+
 // The worst case of the free-offset search: 2 MiB of zero runs one byte too
 // short for a stored tileset block, laid so that every candidate is read
 // almost to its start.

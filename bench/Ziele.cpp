@@ -32,6 +32,10 @@ const Ziel Ziele[] = {
      "the insertion", 5.0, -1},
     {"9 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
     {"10 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
+    {"11 Block overview, whole from tiles", "Uebersicht_Ganz", "Bloecke_Speichern", "block sheet PNG", 5.0,
+     -1},
+    {"11a Stroke + overview shown updated", "Uebersicht_Strich", "Malstrich", "stroke, hidden", 20.0, -1},
+    {"11b Tile usage count, 127 blocks", "Nutzung_Zaehlen", "Tabelle_Summe", "byte sum", 0.1, -1},
 };
 
 std::string Maschine() {

@@ -17,27 +17,6 @@
 #include "Medianbericht.h"
 
 namespace {
-constexpr int Ereignisse = 200;
-constexpr int Breite = 16 * 40;  // 16 tiles of 8 cells of 5 pixels
-
-QPoint Punkt(int k) { return {2 + k * (Breite - 4) / (Ereignisse - 1), 2 + (k * 7) % 36}; }
-
-void Senden(QWidget& w, QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
-  QMouseEvent e(art, p, w.mapToGlobal(p), knopf, knoepfe, Qt::NoModifier);
-  QApplication::sendEvent(&w, &e);
-}
-
-// One stroke; the other button on every second, so each changes the cells.
-void Strich(QWidget& ziel, int nummer) {
-  const Qt::MouseButton knopf = nummer % 2 ? Qt::RightButton : Qt::LeftButton;
-  Senden(ziel, QEvent::MouseButtonPress, Punkt(0), knopf, knopf);
-  for (int k = 0; k < Ereignisse; ++k) {
-    Senden(ziel, QEvent::MouseMove, Punkt(k), Qt::NoButton, knopf);
-    QApplication::processEvents();
-  }
-  Senden(ziel, QEvent::MouseButtonRelease, Punkt(Ereignisse - 1), knopf, Qt::NoButton);
-}
-
 struct Malzaehler : QObject {
   double anzahl = 0;
   bool eventFilter(QObject*, QEvent* e) override {
@@ -48,7 +27,7 @@ struct Malzaehler : QObject {
 
 // The least a widget can do per event: repaint the cell under the mouse.
 struct NackteFlaeche : QWidget {
-  NackteFlaeche() { setFixedSize(Breite, 40); }
+  NackteFlaeche() { setFixedSize(Strichbreite, 40); }
   void mouseMoveEvent(QMouseEvent* e) override {
     const QPoint p = e->position().toPoint();
     update(p.x() / 5 * 5, p.y() / 5 * 5, 5, 5);

@@ -14,8 +14,8 @@
 
 namespace {
 void AlleFensterZeigen(frm_Angaben& f) {
-  for (QAction* a : {f.Cmd_TilesetPal, f.Cmd_PalettenZu, f.Cmd_Kolli, f.Cmd_Block, f.Cmd_Animationen,
-                     f.Cmd_Optionen, f.Cmd_Info, f.Cmd_Einfügenals, f.Cmd_BLaden})
+  for (QAction* a : {f.Cmd_TilesetPal, f.Cmd_PalettenZu, f.Cmd_Kolli, f.Cmd_Block, f.Cmd_Blockuebersicht,
+                     f.Cmd_Animationen, f.Cmd_Optionen, f.Cmd_Info, f.Cmd_Einfügenals, f.Cmd_BLaden})
     a->trigger();
 }
 

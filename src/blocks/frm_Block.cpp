@@ -116,6 +116,7 @@ void frm_Block::Leeren() {
   Lbl_Offset->setText(QCoreApplication::translate("frm_Block", "Offset:"));
   Lbl_Pos->clear();
   for (Bildfeld* bild : {Pic_Block, Pic_Aktuell, Pic_Tileset}) bild->Leeren();
+  if (Geaendert) Geaendert();
 }
 
 void frm_Block::Bereit() {
@@ -150,6 +151,7 @@ void frm_Block::Zuteilen() {
     for (int j = 0; j < Blockdaten::SatzLaenge; ++j)
       Blockbild::Kachel(tileset, Blockdaten::Kachel(block, j), bild, (j % 4) * Seite, (j / 4) * Seite);
   });
+  if (Geaendert) Geaendert();
 }
 
 void frm_Block::closeEvent(QCloseEvent* event) {

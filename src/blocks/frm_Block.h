@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "Bearbeitungsverlauf.h"
 #include "Bildfeld.h"
@@ -32,6 +33,11 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   // BlockBildSpeichern writes to a name already chosen.
   void Cmd_BlockBild_Click();
   void BlockBildSpeichern(const QString& Pfad);
+  // The records of blocks 01..7F as stored, the block being edited as shown
+  // here; empty without a block table.
+  QByteArray Blocktabelle() const;
+  // Runs whenever what Blocktabelle() gives may have changed.
+  std::function<void()> Geaendert;
 
   // One step per placed tile or drag (one part: the block's text); reading a
   // block starts it afresh.

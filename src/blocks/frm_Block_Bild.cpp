@@ -21,8 +21,8 @@ void frm_Block::Cmd_BlockBild_Click() {
   BlockBildSpeichern(pfad);
 }
 
-void frm_Block::BlockBildSpeichern(const QString& Pfad) {
-  if (Module1.RomDatei.isEmpty() || Lbl_Pos->text().isEmpty()) return;
+QByteArray frm_Block::Blocktabelle() const {
+  if (Module1.RomDatei.isEmpty() || Lbl_Pos->text().isEmpty()) return {};
   const qint64 tabelle = HexZuZahl(Lbl_Pos->text());
   QByteArray bloecke = Dateizugriff::Lesen(Module1.RomDatei, Blockdaten::BlockOffset(tabelle, 1),
                                            Blockbogen::Bloecke * Blockdaten::SatzLaenge);
@@ -31,6 +31,12 @@ void frm_Block::BlockBildSpeichern(const QString& Pfad) {
   if (i >= 0 && Module1.AktuellerBlock.size() == 2 * Blockdaten::SatzLaenge)
     bloecke.replace(i * Blockdaten::SatzLaenge, Blockdaten::SatzLaenge,
                     Blockdaten::ZuBytes(Module1.AktuellerBlock));
+  return bloecke;
+}
+
+void frm_Block::BlockBildSpeichern(const QString& Pfad) {
+  const QByteArray bloecke = Blocktabelle();
+  if (bloecke.isEmpty()) return;
   Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
   const QImage bild = Blockbogen::Bauen(
       [&](int k, int x, int y) -> std::uint32_t {

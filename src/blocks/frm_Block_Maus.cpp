@@ -41,6 +41,7 @@ void frm_Block::Pic_Block_MouseMove(int Button, int, double X, double Y) {
     const QImage& aktuell = Pic_Aktuell->Bild();
     Pic_Block->Aendern([&](QImage& bild) { Blockbild::Kopieren(aktuell, 0, 0, bild, x0, y0); });
     block = Blockdaten::Setzen(block, j, AktuellesTile);
+    if (Geaendert) Geaendert();
   } else if (Button == 2) {
     AktuellSetzen(block.mid(2 * j, 2));
   }

@@ -63,6 +63,8 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_OrgPalEinf = nullptr;
   QAction* Cmd_Kolli = nullptr;
   QAction* Cmd_Block = nullptr;
+  QAction* Cmd_Blockuebersicht = nullptr;
+  QAction* Cmd_Unbenutzt = nullptr;
   QAction* Cmd_Animationen = nullptr;
   QAction* Cmd_Optionen = nullptr;
   QAction* Cmd_Info = nullptr;
@@ -98,6 +100,8 @@ class frm_Angaben : public QMainWindow {
   void KolliListenModus(bool kurz);
   void Cmd_Kolli_Click();
   void Cmd_Block_Click();
+  void Cmd_Blockuebersicht_Click();
+  void Cmd_Unbenutzt_Click();
 
   // Options and animations
 
@@ -141,6 +145,8 @@ class frm_Angaben : public QMainWindow {
   void MenüsAufbauen();
   void BearbeitenAufbauen(QMenu* menue);
   void SpracheAufbauen(QMenuBar* leiste);
+  void UebersichtAufbauen(QMenu* tileset, QMenu* extras);
+  void UebersichtAnlegen();
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

@@ -111,6 +111,7 @@ void frm_Angaben::MenüsAufbauen() {
   Trenner(extras, "Trenlinie4");
   Cmd_Optionen =
       Eintrag(extras, "Cmd_Optionen", QCoreApplication::translate("frm_Angaben", "Optionen"), false);
+  UebersichtAufbauen(tileset, extras);
 
   SpracheAufbauen(leiste);
 

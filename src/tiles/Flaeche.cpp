@@ -66,13 +66,23 @@ bool Fläche::Setze(int zelle, int nummer, std::uint32_t farbe) {
 
 void Fläche::Malen(int zelle, int nummer, std::uint32_t farbe) {
   // Only the painted cell is repainted, so a stroke stays cheap.
-  if (Setze(zelle, nummer, farbe)) update((zelle % 8) * m_grösse, (zelle / 8) * m_grösse, m_grösse, m_grösse);
+  if (!Setze(zelle, nummer, farbe)) return;
+  update((zelle % 8) * m_grösse, (zelle / 8) * m_grösse, m_grösse, m_grösse);
+  if (Geändert) Geändert();
 }
 
 void Fläche::SetzeAlle(const Zellen& nummern) {
   bool geaendert = false;
   for (int i = 0; i < 64; ++i) geaendert |= Setze(i, nummern[i], Anzeigefarbe(nummern[i]));
-  if (geaendert) update();
+  if (!geaendert) return;
+  update();
+  if (Geändert) Geändert();
+}
+
+void Fläche::Markieren(bool an) {
+  if (an == m_markiert) return;
+  m_markiert = an;
+  update();
 }
 
 QString Fläche::PositionAngabe(int Button, int Shift, double X, double Y) {
@@ -148,7 +158,9 @@ void Fläche::paintEvent(QPaintEvent*) {
     const std::uint32_t f = m_farbe[i];
     punkte[i] = qRgb(f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF);
   }
-  QPainter(this).drawImage(QRect(0, 0, 8 * m_grösse, 8 * m_grösse), zellen);
+  QPainter maler(this);
+  maler.drawImage(QRect(0, 0, 8 * m_grösse, 8 * m_grösse), zellen);
+  if (m_markiert) maler.fillRect(rect(), QBrush(QColor(255, 0, 255), Qt::BDiagPattern));
 }
 
 void Fläche::SelbstMalen(int Button, double X, double Y) {

@@ -41,9 +41,15 @@ class Fläche : public QWidget {
   int Nummer(int zelle) const { return m_nummer[zelle - 1]; }
   std::uint32_t Anzeigefarbe(int nummer) const;
 
+  // Hatching over the cells, never in them: what is read back stays the tile.
+  void Markieren(bool an);
+  bool Markiert() const { return m_markiert; }
+
   MausEreignis MouseDown;
   MausEreignis MouseMove;
   MausEreignis MouseUp;
+  // Runs once a cell changed its colour number or its colour.
+  std::function<void()> Geändert;
 
  protected:
   Fläche(QWidget* parent, bool maltSelbst);
@@ -60,6 +66,7 @@ class Fläche : public QWidget {
   void SelbstMalen(int Button, double X, double Y);
 
   bool m_maltSelbst = false;
+  bool m_markiert = false;
   std::array<std::uint32_t, 64> m_farbe{};
   Zellen m_nummer{};
   std::array<std::uint32_t, 5> m_anzeigefarbe{};  // 1..4 used
