@@ -32,6 +32,11 @@ const Ziel Ziele[] = {
      "the insertion", 5.0, -1},
     {"9 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
     {"10 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
+    {"11 BPS patch, moved tileset, make", "Bps_Erstellen", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"11 BPS patch, apply", "Bps_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"11 IPS patch, moved tileset, make", "Ips_Erstellen", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"11 IPS patch, apply", "Ips_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"12 Test-play until emulator started", "Testspiel_Starten", "Rom_Schreiben", "write 2 MiB", 30.0, -1},
 };
 
 std::string Maschine() {

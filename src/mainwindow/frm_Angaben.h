@@ -41,6 +41,9 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_BildSpeichern = nullptr;
   QAction* Cmd_OriginaldatenAnlegen = nullptr;
   QAction* Cmd_Sicherung = nullptr;
+  QAction* Cmd_PatchErstellen = nullptr;
+  QAction* Cmd_PatchAnwenden = nullptr;
+  QAction* Cmd_Testen = nullptr;
   QAction* Cmd_Beenden = nullptr;
   QAction* Cmd_Rückgängig = nullptr;
   QAction* Cmd_Wiederholen = nullptr;
@@ -129,6 +132,16 @@ class frm_Angaben : public QMainWindow {
   void Cmd_Verlauf_Click();
   void Cmd_Sicherung_Click();
 
+  // Patches and test-play. The clicks ask for the files and hand them on.
+
+  void Cmd_PatchErstellen_Click();
+  void PatchErstellen(const QString& original, const QString& patch);
+  void Cmd_PatchAnwenden_Click();
+  void PatchAnwenden(const QString& patch, const QString& rom, const QString& neu);
+  void Cmd_Testen_Click();
+  // The tileset view or the palette window shows what no file holds.
+  bool UngeschriebeneAenderungen() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -136,6 +149,9 @@ class frm_Angaben : public QMainWindow {
   void Aufbauen();
   void MenüsAufbauen();
   void BearbeitenAufbauen(QMenu* menue);
+  void PatchMenüAufbauen(QMenu* datei);
+  QString OriginalRom();
+  QString Emulatorbefehl();
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

@@ -43,6 +43,7 @@ void frm_Angaben::MenüsAufbauen() {
       Eintrag(datei, "Cmd_OriginaldatenAnlegen", QStringLiteral("&Originaldaten aus Rom anlegen..."), false);
   Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung", QStringLiteral("&Sicherungskopien anlegen"));
   Cmd_Sicherung->setCheckable(true);
+  PatchMenüAufbauen(datei);
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QStringLiteral("B&eenden"));
 
