@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "HexFeld.h"
+#include "Tilesetblock.h"
 
 // The start-up window: menus, the tileset choice, the offset box and the
 // switches that decide where tileset data comes from and goes to. Closing it
@@ -24,6 +25,8 @@ class frm_Angaben : public QMainWindow {
   // The offset of tileset n's moved copy (Kopftabelle::VerschobenerZeiger):
   // the offset the view was loaded from may be older than that.
   static QString AlteKopie(int n);
+  // The 96 tiles of the tileset view as tile texts.
+  static Tilesetblock::KachelTexte AnsichtsKacheln();
 
   // Controls
   QComboBox* Auswahl = nullptr;

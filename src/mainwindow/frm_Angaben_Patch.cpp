@@ -10,7 +10,6 @@
 
 #include "Aenderungsliste.h"
 #include "Dateizugriff.h"
-#include "Frm_Bearbeiten.h"
 #include "Frm_TilesetPal.h"
 #include "Meldung.h"
 #include "Module1.h"
@@ -34,20 +33,11 @@ bool Ja(const QString& text, const QString& titel, Knoepfe knoepfe = Knoepfe::Ja
   return Meldung(text, titel, knoepfe) == Antwort::Ja;
 }
 
-Tilesetblock::KachelTexte Ansicht() {
-  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
-  Tilesetblock::KachelTexte texte;
-  for (int i = 1; i <= Tilesetblock::Kacheln; ++i)
-    texte[i - 1] =
-        i <= ansicht.AnzahlTiles() ? ansicht.Fläche(i).Zurükgeben() : QString(48, QLatin1Char('0'));
-  return texte;
-}
-
 bool KachelnUngeschrieben() {
   if (Module1.QuellDatei.isEmpty()) return false;
   const QByteArray block =
       Dateizugriff::Lesen(Module1.QuellDatei, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge);
-  return Tilesetblock::Lesen(block) != Ansicht();
+  return Tilesetblock::Lesen(block) != frm_Angaben::AnsichtsKacheln();
 }
 
 // The palette the palette window shows, when its colours were not saved:
@@ -129,9 +119,14 @@ void frm_Angaben::Cmd_PatchErstellen_Click() {
     return;
   const QString original = OriginalRom();
   if (original.isEmpty() || !OriginalAngenommen(original)) return;
-  const QString patch = QFileDialog::getSaveFileName(this, T("Patch erstellen"), QString(),
-                                                     T("BPS-Patch (*.bps);;IPS-Patch (*.ips)"));
-  if (!patch.isEmpty()) PatchErstellen(original, Patchdatei::MitEndung(patch));
+  const QString ips = T("IPS-Patch (*.ips)");
+  QString filter;
+  QString patch = QFileDialog::getSaveFileName(this, T("Patch erstellen"), QString(),
+                                               T("BPS-Patch (*.bps)") + QStringLiteral(";;") + ips, &filter);
+  if (patch.isEmpty()) return;
+  // The filter chosen stands in for a missing extension.
+  if (filter == ips && QFileInfo(patch).suffix().isEmpty()) patch += QStringLiteral(".ips");
+  PatchErstellen(original, Patchdatei::MitEndung(patch));
 }
 
 void frm_Angaben::PatchErstellen(const QString& original, const QString& patch) {
@@ -211,7 +206,7 @@ void frm_Angaben::Cmd_Testen_Click() {
   if (KeinRomOffen()) return;
   Testspiel::Ungeschrieben u;
   u.tileset = Auswahl->currentIndex() + 1;
-  u.block = Tilesetblock::Bauen(Ansicht());
+  u.block = Tilesetblock::Bauen(frm_Angaben::AnsichtsKacheln());
   if (const auto farben = FarbenUngeschrieben()) std::tie(u.farbenOrt, u.farben) = *farben;
   const QString kopie = Testspiel::Pfad(Module1.RomDatei);
   QDir().mkpath(QFileInfo(kopie).absolutePath());
