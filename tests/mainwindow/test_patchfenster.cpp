@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "Bps.h"
+#include "Dateizugriff.h"
 #include "Frm_TilesetPal.h"
 #include "Kopftabelle.h"
 #include "Palettentabelle.h"
@@ -61,33 +62,23 @@ class TestPatchfenster : public QObject {
     QVERIFY(u.Lies(QStringLiteral("neu.gb")) == u.Lies(QStringLiteral("test.gb")));
   }
 
+  // The last row: a new file that could not be written whole is not left
+  // behind.
   void anwendenAbgelehnt_data() {
-    QTest::addColumn<QString>("patch");
-    QTest::addColumn<QString>("rom");
-    QTest::addColumn<QString>("neu");
+    QTest::addColumn<QStringList>("dateien");  // patch, ROM, new ROM
     QTest::addColumn<QString>("grund");
-    QTest::addRow("Ausgabe ist das Rom") << "p.bps"
-                                         << "test.gb"
-                                         << "test.gb"
-                                         << "Eingaben";
-    QTest::addRow("Ausgabe ist der Patch") << "p.bps"
-                                           << "test.gb"
-                                           << "p.bps"
-                                           << "Eingaben";
-    QTest::addRow("falsches Rom") << "p.bps"
-                                  << "anders.gb"
-                                  << "neu.gb"
-                                  << "passt nicht";
-    QTest::addRow("beschädigter Patch") << "kaputt.bps"
-                                        << "test.gb"
-                                        << "neu.gb"
-                                        << "beschädigt";
+    QTest::addColumn<int>("schreibfehler");  // the step of the write that fails; 0: none
+    QTest::addRow("Ausgabe ist das Rom") << QStringList{"p.bps", "test.gb", "test.gb"} << "Eingaben" << 0;
+    QTest::addRow("Ausgabe ist der Patch") << QStringList{"p.bps", "test.gb", "p.bps"} << "Eingaben" << 0;
+    QTest::addRow("falsches Rom") << QStringList{"p.bps", "anders.gb", "neu.gb"} << "passt nicht" << 0;
+    QTest::addRow("beschädigter Patch")
+        << QStringList{"kaputt.bps", "test.gb", "neu.gb"} << "beschädigt" << 0;
+    QTest::addRow("Schreibfehler") << QStringList{"p.bps", "test.gb", "neu.gb"} << "neu.gb" << 2;
   }
   void anwendenAbgelehnt() {
-    QFETCH(QString, patch);
-    QFETCH(QString, rom);
-    QFETCH(QString, neu);
+    QFETCH(QStringList, dateien);
     QFETCH(QString, grund);
+    QFETCH(int, schreibfehler);
     Testumgebung u;
     const QByteArray original = u.Lies(QStringLiteral("test.gb"));
     const QByteArray bps = Bps::Erstellen(original, QByteArray(original).replace(Welt::Frei, 3, "neu"));
@@ -97,7 +88,9 @@ class TestPatchfenster : public QObject {
     u.Schreib(QStringLiteral("kaputt.bps"), kaputt);
     u.Schreib(QStringLiteral("anders.gb"), QByteArray(original).replace(0x150, 1, "\x01"));
     const Dateistand vorher = Stand(u);
-    u.fenster().PatchAnwenden(u.Pfad(patch), u.Pfad(rom), u.Pfad(neu));
+    Schreibfehler::NachSchritt(schreibfehler);
+    u.fenster().PatchAnwenden(u.Pfad(dateien[0]), u.Pfad(dateien[1]), u.Pfad(dateien[2]));
+    Schreibfehler::NachSchritt(0);
     QCOMPARE(Abweichung(vorher, Stand(u)), QString());
     QVERIFY2(MeldetFehler(u) && Letzte(u).contains(grund), qPrintable(u.Texte()));
   }

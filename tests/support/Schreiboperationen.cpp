@@ -225,10 +225,12 @@ std::vector<Schreiboperation> Schreiboperationen() {
          }),
       Op("Einfügen als: Tilesets.gb", Tilesets, 1, {Einfuegenals(2)}, Einfuegen,
          [](Testumgebung& u) { return Eingefuegt(u, 1, 3 * Tilesetblock::SatzLaenge); }),
-      // The new ROM is a file of its own: after a fault it is not there.
+      // Over an older, shorter result of the same patch under that name.
       Op(
-          "Patch anwenden", Neu, 1,
-          {[](Testumgebung& u) { u.Schreib(Patch, Bps::Erstellen(u.Lies(Rom), Gepatcht(u))); }},
+          "Patch anwenden", Neu, 1, {[](Testumgebung& u) {
+            u.Schreib(Patch, Bps::Erstellen(u.Lies(Rom), Gepatcht(u)));
+            u.Schreib(Neu, QByteArray(Rombau::RomLaenge / 2, '\x11'));
+          }},
           [](Testumgebung& u) { u.fenster().PatchAnwenden(u.Pfad(Patch), u.rom(), u.Pfad(Neu)); },
           [](Testumgebung& u) {
             return Flicken{{0, Gepatcht(u)}};
