@@ -19,8 +19,6 @@ constexpr qint64 Wasser = 0xFC348;
 constexpr qint64 Blumen = 0xFC3A7;
 constexpr qint64 AnimationLaenge = 64;
 
-QString Text(const char* text) { return QCoreApplication::translate("Aenderungsliste", text); }
-
 QByteArray Bytes(const QByteArray& rom, qint64 ort, qint64 anzahl) {
   return ort >= 0 && ort < rom.size() ? rom.mid(ort, anzahl) : QByteArray();
 }
@@ -104,7 +102,7 @@ QStringList Aenderungen(const QByteArray& alt, const QByteArray& neu) {
   for (int n = 1; n <= 28; ++n) {
     QStringList teile;
     for (const Teil& t : Teile)
-      if (Geaendert(v, alt, neu, t, n)) teile << Text(t.name);
+      if (Geaendert(v, alt, neu, t, n)) teile << QCoreApplication::translate("Aenderungsliste", t.name);
     zeilen << Zeile(QStringLiteral("Titelset%1").arg(n), teile);
   }
   for (int t = 0; t < Palettentabelle::Zeiten; ++t) {
@@ -112,13 +110,18 @@ QStringList Aenderungen(const QByteArray& alt, const QByteArray& neu) {
     for (int p = 0; p < Palettentabelle::Paletten; ++p)
       if (v.Bereich(Palettentabelle::Offset(Palettentabelle::RomOffset, t, p, 1), 8))
         paletten << QString::number(p);
-    zeilen << Zeile(Text("Paletten %1").arg(Text(Zeiten[t])), paletten);
+    zeilen << Zeile(QCoreApplication::translate("Aenderungsliste", "Paletten %1")
+                        .arg(QCoreApplication::translate("Aenderungsliste", Zeiten[t])),
+                    paletten);
   }
   QStringList animationen;
-  if (v.Bereich(Wasser, AnimationLaenge)) animationen << Text("Wasser");
-  if (v.Bereich(Blumen, AnimationLaenge)) animationen << Text("Blumen");
-  zeilen << Zeile(Text("Animation"), animationen);
-  if (const qint64 rest = v.Rest()) zeilen << Text("weitere Bytes: %1").arg(rest);
+  if (v.Bereich(Wasser, AnimationLaenge))
+    animationen << QCoreApplication::translate("Aenderungsliste", "Wasser");
+  if (v.Bereich(Blumen, AnimationLaenge))
+    animationen << QCoreApplication::translate("Aenderungsliste", "Blumen");
+  zeilen << Zeile(QCoreApplication::translate("Aenderungsliste", "Animation"), animationen);
+  if (const qint64 rest = v.Rest())
+    zeilen << QCoreApplication::translate("Aenderungsliste", "weitere Bytes: %1").arg(rest);
   zeilen.removeAll(QString());
   return zeilen;
 }

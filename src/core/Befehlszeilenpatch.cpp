@@ -9,7 +9,6 @@
 namespace Befehlszeilenpatch {
 
 namespace {
-QString Text(const char* text) { return QCoreApplication::translate("Befehlszeilenpatch", text); }
 
 bool Lesen(const QString& pfad, QByteArray& bytes, QString& fehler) {
   QFile datei(pfad);
@@ -17,25 +16,32 @@ bool Lesen(const QString& pfad, QByteArray& bytes, QString& fehler) {
     bytes = datei.readAll();
     if (datei.error() == QFileDevice::NoError) return true;
   }
-  fehler = Text("Die Datei '%1' kann nicht gelesen werden: %2").arg(pfad, datei.errorString());
+  fehler = QCoreApplication::translate("Befehlszeilenpatch", "Die Datei '%1' kann nicht gelesen werden: %2")
+               .arg(pfad, datei.errorString());
   return false;
 }
 
 QString Schreiben(const QString& pfad, const QByteArray& bytes) {
   QSaveFile datei(pfad);
   if (datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size() && datei.commit()) return {};
-  return Text("Die Datei '%1' kann nicht geschrieben werden: %2").arg(pfad, datei.errorString());
+  return QCoreApplication::translate("Befehlszeilenpatch", "Die Datei '%1' kann nicht geschrieben werden: %2")
+      .arg(pfad, datei.errorString());
 }
 }  // namespace
 
 QString AusgabeIstEingabe(const QString& ausgabe) {
-  return Text("Die Ausgabe '%1' ist eine der Eingaben; es wurde nichts geschrieben.").arg(ausgabe);
+  return QCoreApplication::translate("Befehlszeilenpatch",
+                                     "Die Ausgabe '%1' ist eine der Eingaben; es wurde nichts geschrieben.")
+      .arg(ausgabe);
 }
 
 QString Ausfuehren(Art art, const QStringList& dateien) {
   if (dateien.size() != 3)
-    return art == Art::Erstellen ? Text("Aufruf: tessaron --patch-erstellen ORIGINAL GEAENDERT AUSGABE")
-                                 : Text("Aufruf: tessaron --patch-anwenden PATCH ROM AUSGABE");
+    return art == Art::Erstellen
+               ? QCoreApplication::translate("Befehlszeilenpatch",
+                                             "Aufruf: tessaron --patch-erstellen ORIGINAL GEAENDERT AUSGABE")
+               : QCoreApplication::translate("Befehlszeilenpatch",
+                                             "Aufruf: tessaron --patch-anwenden PATCH ROM AUSGABE");
   const QString& ausgabe = dateien.at(2);
   if (Patchdatei::SelbeDatei(ausgabe, dateien.at(0)) || Patchdatei::SelbeDatei(ausgabe, dateien.at(1)))
     return AusgabeIstEingabe(ausgabe);
@@ -45,7 +51,8 @@ QString Ausfuehren(Art art, const QStringList& dateien) {
   const Patchdatei::Ergebnis e = art == Art::Erstellen
                                      ? Patchdatei::Erstellen(erste, zweite, Patchdatei::FormatVon(ausgabe))
                                      : Patchdatei::Anwenden(erste, zweite);
-  if (!e.fehler.isEmpty()) return Text("Es wurde nichts geschrieben: %1").arg(e.fehler);
+  if (!e.fehler.isEmpty())
+    return QCoreApplication::translate("Befehlszeilenpatch", "Es wurde nichts geschrieben: %1").arg(e.fehler);
   return Schreiben(ausgabe, e.daten);
 }
 

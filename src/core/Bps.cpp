@@ -23,8 +23,6 @@ constexpr qint64 Fenster = 32;
 // claiming all memory.
 constexpr quint64 HoechstesZiel = quint64(64) << 20;
 
-QString Text(const char* text) { return QCoreApplication::translate("Bps", text); }
-
 QString Crc(quint32 wert) { return QStringLiteral("%1").arg(wert, 8, 16, QLatin1Char('0')).toUpper(); }
 
 void ZahlAnhaengen(QByteArray& aus, quint64 wert) {
@@ -202,21 +200,25 @@ struct Kopf {
 
 QString KopfPruefen(const QByteArray& patch, const QByteArray& quelle, Leser& l, Kopf& k) {
   if (patch.size() < Kennung.size() + Schluss || !patch.startsWith(Kennung))
-    return Text("Die Datei ist kein BPS-Patch.");
+    return QCoreApplication::translate("Bps", "Die Datei ist kein BPS-Patch.");
   if (Crc32(patch.constData(), patch.size() - 4) != CrcBei(patch, patch.size() - 4))
-    return Text("Der Patch ist beschädigt oder unvollständig: seine Prüfsumme stimmt nicht.");
+    return QCoreApplication::translate(
+        "Bps", "Der Patch ist beschädigt oder unvollständig: seine Prüfsumme stimmt nicht.");
   if (!l.Zahl(k.quelle) || !l.Zahl(k.ziel) || !l.Zahl(k.meta) || k.meta > quint64(l.ende - l.pos))
-    return Text("Der Patch ist beschädigt: sein Kopf reicht über sein Ende.");
+    return QCoreApplication::translate("Bps", "Der Patch ist beschädigt: sein Kopf reicht über sein Ende.");
   l.pos += qint64(k.meta);
   if (k.quelle != quint64(quelle.size()))
-    return Text("Der Patch passt nicht zu dieser Datei: er verlangt %1 Bytes, sie hat %2 Bytes.")
+    return QCoreApplication::translate(
+               "Bps", "Der Patch passt nicht zu dieser Datei: er verlangt %1 Bytes, sie hat %2 Bytes.")
         .arg(k.quelle)
         .arg(quelle.size());
   const quint32 crc = Crc32(quelle);
   if (crc != CrcBei(patch, l.ende))
-    return Text("Der Patch passt nicht zu dieser Datei: er verlangt die CRC32 %1, sie hat %2.")
+    return QCoreApplication::translate(
+               "Bps", "Der Patch passt nicht zu dieser Datei: er verlangt die CRC32 %1, sie hat %2.")
         .arg(Crc(CrcBei(patch, l.ende)), Crc(crc));
-  if (k.ziel > HoechstesZiel) return Text("Das Ergebnis wäre größer als 64 MiB.");
+  if (k.ziel > HoechstesZiel)
+    return QCoreApplication::translate("Bps", "Das Ergebnis wäre größer als 64 MiB.");
   return {};
 }
 
@@ -266,14 +268,20 @@ Ergebnis Anwenden(const QByteArray& patch, const QByteArray& quelle) {
   qint64 orte[2] = {0, 0};
   while (l.pos < l.ende) {
     if (!Ausfuehren(l, quelle, ziel, aus, orte))
-      return {{}, Text("Der Patch greift bei Byte %1 des Ergebnisses außerhalb der Dateien zu.").arg(aus)};
+      return {{},
+              QCoreApplication::translate(
+                  "Bps", "Der Patch greift bei Byte %1 des Ergebnisses außerhalb der Dateien zu.")
+                  .arg(aus)};
   }
   if (aus != ziel.size())
-    return {{}, Text("Der Patch füllt das Ergebnis nicht ganz: %1 von %2 Bytes.").arg(aus).arg(ziel.size())};
+    return {{},
+            QCoreApplication::translate("Bps", "Der Patch füllt das Ergebnis nicht ganz: %1 von %2 Bytes.")
+                .arg(aus)
+                .arg(ziel.size())};
   const quint32 crc = Crc32(ziel);
   if (crc != CrcBei(patch, l.ende + 4))
     return {{},
-            Text("Das Ergebnis hat die CRC32 %1, der Patch verlangt %2.")
+            QCoreApplication::translate("Bps", "Das Ergebnis hat die CRC32 %1, der Patch verlangt %2.")
                 .arg(Crc(crc), Crc(CrcBei(patch, l.ende + 4)))};
   return {ziel, {}};
 }

@@ -15,8 +15,6 @@ constexpr qint64 Luecke = 5;
 // A run shorter than this is cheaper as plain bytes inside its record.
 constexpr qint64 MindestLauf = 9;
 
-QString Text(const char* text) { return QCoreApplication::translate("Ips", text); }
-
 void Zahl(QByteArray& aus, qint64 wert, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) aus.append(static_cast<char>(wert >> (8 * i)));
 }
@@ -84,18 +82,23 @@ class Schreiber {
 };
 
 QString Kaputt() {
-  return Text("Der Patch ist beschädigt oder unvollständig: ein Eintrag reicht über sein Ende.");
+  return QCoreApplication::translate(
+      "Ips", "Der Patch ist beschädigt oder unvollständig: ein Eintrag reicht über sein Ende.");
 }
 }  // namespace
 
 Ergebnis Erstellen(const QByteArray& quelle, const QByteArray& ziel) {
   if (ziel.size() > Hoechstens)
     return {{},
-            Text("Ein IPS-Patch kann nur die ersten 16 MiB einer Datei ändern; diese ist %1 Bytes lang. "
-                 "Bitte das BPS-Format wählen.")
+            QCoreApplication::translate(
+                "Ips",
+                "Ein IPS-Patch kann nur die ersten 16 MiB einer Datei ändern; diese ist %1 Bytes lang. "
+                "Bitte das BPS-Format wählen.")
                 .arg(ziel.size())};
   if (ziel.size() < quelle.size())
-    return {{}, Text("Ein IPS-Patch kann eine Datei nicht verkürzen. Bitte das BPS-Format wählen.")};
+    return {{},
+            QCoreApplication::translate(
+                "Ips", "Ein IPS-Patch kann eine Datei nicht verkürzen. Bitte das BPS-Format wählen.")};
   Schreiber s(ziel);
   qint64 i = 0;
   while (i < ziel.size()) {
@@ -119,7 +122,8 @@ Ergebnis Erstellen(const QByteArray& quelle, const QByteArray& ziel) {
 }
 
 Ergebnis Anwenden(const QByteArray& patch, const QByteArray& quelle) {
-  if (!patch.startsWith(Anfang)) return {{}, Text("Die Datei ist kein IPS-Patch.")};
+  if (!patch.startsWith(Anfang))
+    return {{}, QCoreApplication::translate("Ips", "Die Datei ist kein IPS-Patch.")};
   QByteArray ziel = quelle;
   qint64 pos = Anfang.size();
   for (;;) {
@@ -145,13 +149,15 @@ Ergebnis Anwenden(const QByteArray& patch, const QByteArray& quelle) {
   pos += 3;
   if (pos == patch.size()) return {ziel, {}};
   if (pos + 3 != patch.size())
-    return {
-        {},
-        Text("Der Patch ist beschädigt: hinter seinem Ende stehen noch %1 Bytes.").arg(patch.size() - pos)};
+    return {{},
+            QCoreApplication::translate("Ips",
+                                        "Der Patch ist beschädigt: hinter seinem Ende stehen noch %1 Bytes.")
+                .arg(patch.size() - pos)};
   const qint64 laenge = ZahlBei(patch, pos, 3);
   if (laenge > ziel.size())
     return {{},
-            Text("Der Patch ist beschädigt: er kürzt die Datei auf %1 Bytes, sie hat nur %2.")
+            QCoreApplication::translate(
+                "Ips", "Der Patch ist beschädigt: er kürzt die Datei auf %1 Bytes, sie hat nur %2.")
                 .arg(laenge)
                 .arg(ziel.size())};
   ziel.truncate(laenge);

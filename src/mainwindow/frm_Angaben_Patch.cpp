@@ -25,8 +25,6 @@ namespace {
 const QString OriginalRomSchluessel = QStringLiteral("Einstelungen/OriginalRom");
 const QString EmulatorSchluessel = QStringLiteral("Einstelungen/Emulator");
 
-QString T(const char* text) { return QCoreApplication::translate("frm_Angaben", text); }
-
 QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
 
 bool Ja(const QString& text, const QString& titel, Knoepfe knoepfe = Knoepfe::JaNein) {
@@ -61,17 +59,20 @@ bool OriginalAngenommen(const QString& pfad) {
   const quint16 gespeichert = Originaldaten::GespeichertePruefsumme(rom);
   const quint16 berechnet = Originaldaten::BerechnetePruefsumme(rom);
   return gespeichert == berechnet ||
-         Ja(T("Die Prüfsumme des Original-Roms %1 stimmt nicht: im Rom steht %2, die Bytes ergeben %3.\n"
-              "Es wurde wahrscheinlich schon verändert; der Patch passt dann nicht zum Rom der Spieler.\n"
-              "Trotzdem fortfahren?")
+         Ja(QCoreApplication::translate(
+                "frm_Angaben",
+                "Die Prüfsumme des Original-Roms %1 stimmt nicht: im Rom steht %2, die Bytes ergeben %3.\n"
+                "Es wurde wahrscheinlich schon verändert; der Patch passt dann nicht zum Rom der Spieler.\n"
+                "Trotzdem fortfahren?")
                 .arg(pfad, HexStellen(gespeichert, 4), HexStellen(berechnet, 4)),
-            T("Patch erstellen"));
+            QCoreApplication::translate("frm_Angaben", "Patch erstellen"));
 }
 
 bool KopieSchreiben(const QString& pfad, const QByteArray& bytes) {
   QSaveFile datei(pfad);
   if (datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size() && datei.commit()) return true;
-  Meldung(T("Die Kopie für den Emulator '%1' konnte nicht geschrieben werden:\n%2")
+  Meldung(QCoreApplication::translate("frm_Angaben",
+                                      "Die Kopie für den Emulator '%1' konnte nicht geschrieben werden:\n%2")
               .arg(pfad, datei.errorString()),
           QStringLiteral("Fehler"));
   return false;
@@ -84,11 +85,14 @@ void frm_Angaben::PatchMenüAufbauen(QMenu* datei) {
     a->setObjectName(QString::fromUtf8(name));
     connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   };
-  eintrag(Cmd_PatchErstellen, "Cmd_PatchErstellen", T("Patch erstellen..."),
+  eintrag(Cmd_PatchErstellen, "Cmd_PatchErstellen",
+          QCoreApplication::translate("frm_Angaben", "Patch erstellen..."),
           &frm_Angaben::Cmd_PatchErstellen_Click);
-  eintrag(Cmd_PatchAnwenden, "Cmd_PatchAnwenden", T("Patch anwenden..."),
+  eintrag(Cmd_PatchAnwenden, "Cmd_PatchAnwenden",
+          QCoreApplication::translate("frm_Angaben", "Patch anwenden..."),
           &frm_Angaben::Cmd_PatchAnwenden_Click);
-  eintrag(Cmd_Testen, "Cmd_Testen", T("Im Emulator testen"), &frm_Angaben::Cmd_Testen_Click);
+  eintrag(Cmd_Testen, "Cmd_Testen", QCoreApplication::translate("frm_Angaben", "Im Emulator testen"),
+          &frm_Angaben::Cmd_Testen_Click);
   Cmd_Testen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   Cmd_PatchErstellen->setEnabled(false);
   Cmd_Testen->setEnabled(false);
@@ -103,9 +107,9 @@ QString frm_Angaben::OriginalRom() {
   QSettings einstellungen = Einstellungen();
   const QString gemerkt = einstellungen.value(OriginalRomSchluessel).toString();
   if (!gemerkt.isEmpty() && QFileInfo(gemerkt).isFile()) return gemerkt;
-  const QString pfad =
-      QFileDialog::getOpenFileName(this, T("Unverändertes Original-Rom wählen"), QString(),
-                                   QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+  const QString pfad = QFileDialog::getOpenFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Unverändertes Original-Rom wählen"), QString(),
+      QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!pfad.isEmpty()) einstellungen.setValue(OriginalRomSchluessel, pfad);
   return pfad;
 }
@@ -113,16 +117,19 @@ QString frm_Angaben::OriginalRom() {
 void frm_Angaben::Cmd_PatchErstellen_Click() {
   if (KeinRomOffen()) return;
   if (UngeschriebeneAenderungen() &&
-      !Ja(T("Ungeschriebene Änderungen sind nicht Teil des Patches: er wird aus dem Rom gemacht, wie es "
-            "gespeichert ist.\nTrotzdem einen Patch erstellen?"),
-          T("Patch erstellen")))
+      !Ja(QCoreApplication::translate(
+              "frm_Angaben",
+              "Ungeschriebene Änderungen sind nicht Teil des Patches: er wird aus dem Rom gemacht, wie es "
+              "gespeichert ist.\nTrotzdem einen Patch erstellen?"),
+          QCoreApplication::translate("frm_Angaben", "Patch erstellen")))
     return;
   const QString original = OriginalRom();
   if (original.isEmpty() || !OriginalAngenommen(original)) return;
-  const QString ips = T("IPS-Patch (*.ips)");
+  const QString ips = QCoreApplication::translate("frm_Angaben", "IPS-Patch (*.ips)");
   QString filter;
-  QString patch = QFileDialog::getSaveFileName(this, T("Patch erstellen"), QString(),
-                                               T("BPS-Patch (*.bps)") + QStringLiteral(";;") + ips, &filter);
+  QString patch = QFileDialog::getSaveFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Patch erstellen"), QString(),
+      QCoreApplication::translate("frm_Angaben", "BPS-Patch (*.bps)") + QStringLiteral(";;") + ips, &filter);
   if (patch.isEmpty()) return;
   // The filter chosen stands in for a missing extension.
   if (filter == ips && QFileInfo(patch).suffix().isEmpty()) patch += QStringLiteral(".ips");
@@ -131,59 +138,76 @@ void frm_Angaben::Cmd_PatchErstellen_Click() {
 
 void frm_Angaben::PatchErstellen(const QString& original, const QString& patch) {
   if (Patchdatei::SelbeDatei(patch, original) || Patchdatei::SelbeDatei(patch, Module1.RomDatei)) {
-    Meldung(
-        T("Der Patch darf keine seiner Eingaben überschreiben: %1\nEs wurde nichts geschrieben.").arg(patch),
-        QStringLiteral("Fehler"));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Der Patch darf keine seiner Eingaben überschreiben: %1\nEs wurde nichts geschrieben.")
+                .arg(patch),
+            QStringLiteral("Fehler"));
     return;
   }
   const QByteArray alt = Lesen(original);
   const QByteArray neu = Lesen(Module1.RomDatei);
   const Patchdatei::Ergebnis e = Patchdatei::Erstellen(alt, neu, Patchdatei::FormatVon(patch));
   if (!e.fehler.isEmpty()) {
-    Meldung(e.fehler + T("\nEs wurde nichts geschrieben."), QStringLiteral("Fehler"));
+    Meldung(e.fehler + QCoreApplication::translate("frm_Angaben", "\nEs wurde nichts geschrieben."),
+            QStringLiteral("Fehler"));
     return;
   }
-  if (!Patchdatei::Schreiben(patch, e.daten, T("Patch erstellt"))) return;
+  if (!Patchdatei::Schreiben(patch, e.daten, QCoreApplication::translate("frm_Angaben", "Patch erstellt")))
+    return;
   const QStringList liste = Aenderungsliste::Aenderungen(alt, neu);
-  Meldung(T("Der Patch %1 wurde geschrieben (%2 Bytes).\nEr ändert:\n%3")
-              .arg(patch)
-              .arg(e.daten.size())
-              .arg(liste.isEmpty() ? T("nichts") : liste.join(QLatin1Char('\n'))),
-          T("Patch erstellen"));
+  Meldung(
+      QCoreApplication::translate("frm_Angaben", "Der Patch %1 wurde geschrieben (%2 Bytes).\nEr ändert:\n%3")
+          .arg(patch)
+          .arg(e.daten.size())
+          .arg(liste.isEmpty() ? QCoreApplication::translate("frm_Angaben", "nichts")
+                               : liste.join(QLatin1Char('\n'))),
+      QCoreApplication::translate("frm_Angaben", "Patch erstellen"));
 }
 
 void frm_Angaben::Cmd_PatchAnwenden_Click() {
-  const QString patch = QFileDialog::getOpenFileName(this, T("Patch wählen"), QString(),
-                                                     T("Patches (*.bps *.ips);;Alle Dateien (*)"));
+  const QString patch = QFileDialog::getOpenFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Patch wählen"), QString(),
+      QCoreApplication::translate("frm_Angaben", "Patches (*.bps *.ips);;Alle Dateien (*)"));
   if (patch.isEmpty()) return;
-  const QString rom =
-      QFileDialog::getOpenFileName(this, T("Rom wählen, auf das der Patch passt"), QString(),
-                                   QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+  const QString rom = QFileDialog::getOpenFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Rom wählen, auf das der Patch passt"), QString(),
+      QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (rom.isEmpty()) return;
   const QString neu =
-      QFileDialog::getSaveFileName(this, T("Neues Rom speichern"), QString(),
-                                   QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+      QFileDialog::getSaveFileName(this, QCoreApplication::translate("frm_Angaben", "Neues Rom speichern"),
+                                   QString(), QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!neu.isEmpty()) PatchAnwenden(patch, rom, neu);
 }
 
 void frm_Angaben::PatchAnwenden(const QString& patch, const QString& rom, const QString& neu) {
   if (Patchdatei::SelbeDatei(neu, patch) || Patchdatei::SelbeDatei(neu, rom)) {
-    Meldung(
-        T("Das neue Rom darf keine der Eingaben überschreiben: %1\nEs wurde nichts geschrieben.").arg(neu),
-        QStringLiteral("Fehler"));
+    Meldung(QCoreApplication::translate(
+                "frm_Angaben",
+                "Das neue Rom darf keine der Eingaben überschreiben: %1\nEs wurde nichts geschrieben.")
+                .arg(neu),
+            QStringLiteral("Fehler"));
     return;
   }
   const Patchdatei::Ergebnis e = Patchdatei::Anwenden(Lesen(patch), Lesen(rom));
   if (!e.fehler.isEmpty()) {
-    Meldung(T("Der Patch wurde nicht angewendet:\n%1\nEs wurde nichts geschrieben.").arg(e.fehler),
+    Meldung(QCoreApplication::translate("frm_Angaben",
+                                        "Der Patch wurde nicht angewendet:\n%1\nEs wurde nichts geschrieben.")
+                .arg(e.fehler),
             QStringLiteral("Fehler"));
     return;
   }
-  if (!Patchdatei::Schreiben(neu, e.daten, T("Patch angewendet"))) return;
+  if (!Patchdatei::Schreiben(neu, e.daten, QCoreApplication::translate("frm_Angaben", "Patch angewendet")))
+    return;
   const bool ungeschrieben = UngeschriebeneAenderungen();
-  QString frage = T("Das neue Rom %1 wurde geschrieben.\nSoll es jetzt geöffnet werden?").arg(neu);
-  if (ungeschrieben) frage += T("\nUngeschriebene Änderungen am offenen Rom gehen dabei verloren.");
-  if (Ja(frage, T("Patch anwenden"), ungeschrieben ? Knoepfe::JaNein : Knoepfe::JaNeinStandardJa))
+  QString frage = QCoreApplication::translate(
+                      "frm_Angaben", "Das neue Rom %1 wurde geschrieben.\nSoll es jetzt geöffnet werden?")
+                      .arg(neu);
+  if (ungeschrieben)
+    frage += QCoreApplication::translate("frm_Angaben",
+                                         "\nUngeschriebene Änderungen am offenen Rom gehen dabei verloren.");
+  if (Ja(frage, QCoreApplication::translate("frm_Angaben", "Patch anwenden"),
+         ungeschrieben ? Knoepfe::JaNein : Knoepfe::JaNeinStandardJa))
     RomÖffnen(neu);
 }
 
@@ -195,7 +219,8 @@ QString frm_Angaben::Emulatorbefehl() {
   if (!befehl.trimmed().isEmpty()) return befehl;
   if (!QStandardPaths::findExecutable(QStringLiteral("mgba-qt")).isEmpty())
     return QStringLiteral("mgba-qt %ROM%");
-  const QString programm = QFileDialog::getOpenFileName(this, T("Emulator wählen"));
+  const QString programm =
+      QFileDialog::getOpenFileName(this, QCoreApplication::translate("frm_Angaben", "Emulator wählen"));
   if (programm.isEmpty()) return {};
   const QString neu = QStringLiteral("\"%1\" %ROM%").arg(programm);
   einstellungen.setValue(EmulatorSchluessel, neu);
@@ -216,5 +241,7 @@ void frm_Angaben::Cmd_Testen_Click() {
   QStringList teile = Testspiel::Befehl(befehl, kopie);
   const QString programm = teile.isEmpty() ? QString() : teile.takeFirst();
   if (programm.isEmpty() || !QProcess::startDetached(programm, teile))
-    Meldung(T("Der Emulator konnte nicht gestartet werden:\n%1").arg(befehl), QStringLiteral("Fehler"));
+    Meldung(QCoreApplication::translate("frm_Angaben", "Der Emulator konnte nicht gestartet werden:\n%1")
+                .arg(befehl),
+            QStringLiteral("Fehler"));
 }
