@@ -36,7 +36,7 @@ const Ziel Ziele[] = {
     {"11 BPS patch, apply", "Bps_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
     {"11 IPS patch, moved tileset, make", "Ips_Erstellen", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
     {"11 IPS patch, apply", "Ips_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
-    {"12 Test-play until emulator started", "Testspiel_Starten", "Rom_Schreiben", "write 2 MiB", 30.0, -1},
+    {"12 Test-play until emulator started", "Testspiel_Starten", "Start_Nackt", "startDetached", 30.0, -1},
 };
 
 std::string Maschine() {

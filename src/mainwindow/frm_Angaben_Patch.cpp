@@ -1,11 +1,12 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstdio>
 #include <optional>
 
 #include "Aenderungsliste.h"
@@ -68,9 +69,16 @@ bool OriginalAngenommen(const QString& pfad) {
             QCoreApplication::translate("frm_Angaben", "Patch erstellen"));
 }
 
+// Written beside and renamed over the last copy, so that an emulator still
+// running that one keeps its file; not synced, since nothing is lost with it.
 bool KopieSchreiben(const QString& pfad, const QByteArray& bytes) {
-  QSaveFile datei(pfad);
-  if (datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size() && datei.commit()) return true;
+  QFile datei(pfad + QStringLiteral(".neu"));
+  const bool gut = datei.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   datei.write(bytes) == bytes.size() && datei.flush();
+  datei.close();
+  if (gut &&
+      ::rename(QFile::encodeName(datei.fileName()).constData(), QFile::encodeName(pfad).constData()) == 0)
+    return true;
   Meldung(QCoreApplication::translate("frm_Angaben",
                                       "Die Kopie für den Emulator '%1' konnte nicht geschrieben werden:\n%2")
               .arg(pfad, datei.errorString()),
