@@ -9,16 +9,14 @@
 
 namespace Testspiel {
 
-namespace {
-void Einsetzen(QByteArray& rom, qint64 ort, const QByteArray& bytes) {
-  if (ort >= 0 && ort + bytes.size() <= rom.size()) rom.replace(ort, bytes.size(), bytes);
-}
-}  // namespace
-
-QByteArray Kopie(QByteArray rom, const Ungeschrieben& u) {
-  if (u.tileset > 0) Einsetzen(rom, Kopftabelle::ZielVon(rom, u.tileset), u.block);
-  if (!u.farben.isEmpty()) Einsetzen(rom, u.farbenOrt, u.farben);
-  return rom;
+std::vector<std::pair<qint64, QByteArray>> Flicken(const QByteArray& rom, const Ungeschrieben& u) {
+  std::vector<std::pair<qint64, QByteArray>> flicken;
+  const auto dazu = [&](qint64 ort, const QByteArray& bytes) {
+    if (ort >= 0 && ort + bytes.size() <= rom.size()) flicken.emplace_back(ort, bytes);
+  };
+  if (u.tileset > 0) dazu(Kopftabelle::ZielVon(rom, u.tileset), u.block);
+  if (!u.farben.isEmpty()) dazu(u.farbenOrt, u.farben);
+  return flicken;
 }
 
 QString Pfad(const QString& rom) {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // The copy of the ROM an emulator runs for a test: the ROM as it is on disk
 // with what the editor has not written yet put in where the game reads it.
@@ -15,9 +17,10 @@ struct Ungeschrieben {
   QByteArray farben;
 };
 
-// The block goes where the tileset's graphics pointer leads; what would reach
-// past the end of the ROM is left out.
-QByteArray Kopie(QByteArray rom, const Ungeschrieben& u);
+// Bytes to put over the ROM's in the copy, by offset. The block goes where the
+// tileset's graphics pointer leads; what would reach past the end of the ROM
+// is left out.
+std::vector<std::pair<qint64, QByteArray>> Flicken(const QByteArray& rom, const Ungeschrieben& u);
 
 // In the per-user cache folder, one name for every run so that each test
 // replaces the last one; the ROM's extension is kept for the emulator.

@@ -71,10 +71,13 @@ bool OriginalAngenommen(const QString& pfad) {
 
 // Written beside and renamed over the last copy, so that an emulator still
 // running that one keeps its file; not synced, since nothing is lost with it.
-bool KopieSchreiben(const QString& pfad, const QByteArray& bytes) {
+// The ROM goes out as it is held, the unwritten bytes over it.
+bool KopieSchreiben(const QString& pfad, const QByteArray& rom, const Testspiel::Ungeschrieben& u) {
   QFile datei(pfad + QStringLiteral(".neu"));
-  const bool gut = datei.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                   datei.write(bytes) == bytes.size() && datei.flush();
+  bool gut = datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(rom) == rom.size();
+  for (const auto& [ort, bytes] : Testspiel::Flicken(rom, u))
+    gut = gut && datei.seek(ort) && datei.write(bytes) == bytes.size();
+  gut = gut && datei.flush();
   datei.close();
   if (gut &&
       ::rename(QFile::encodeName(datei.fileName()).constData(), QFile::encodeName(pfad).constData()) == 0)
@@ -243,7 +246,7 @@ void frm_Angaben::Cmd_Testen_Click() {
   if (const auto farben = FarbenUngeschrieben()) std::tie(u.farbenOrt, u.farben) = *farben;
   const QString kopie = Testspiel::Pfad(Module1.RomDatei);
   QDir().mkpath(QFileInfo(kopie).absolutePath());
-  if (!KopieSchreiben(kopie, Testspiel::Kopie(Lesen(Module1.RomDatei), u))) return;
+  if (!KopieSchreiben(kopie, Lesen(Module1.RomDatei), u)) return;
   const QString befehl = Emulatorbefehl();
   if (befehl.isEmpty()) return;
   QStringList teile = Testspiel::Befehl(befehl, kopie);
