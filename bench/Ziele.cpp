@@ -36,6 +36,11 @@ const Ziel Ziele[] = {
      -1},
     {"11a Stroke + overview shown updated", "Uebersicht_Strich", "Malstrich", "stroke, hidden", 20.0, -1},
     {"11b Tile usage count, 127 blocks", "Nutzung_Zaehlen", "Tabelle_Summe", "byte sum", 0.1, -1},
+    {"12 BPS patch, moved tileset, make", "Bps_Erstellen", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"12 BPS patch, apply", "Bps_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"12 IPS patch, moved tileset, make", "Ips_Erstellen", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"12 IPS patch, apply", "Ips_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
+    {"13 Test-play until emulator started", "Testspiel_Starten", "Start_Nackt", "startDetached", 30.0, -1},
 };
 
 std::string Maschine() {

@@ -2,10 +2,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
+#include "Befehlszeilenpatch.h"
 #include "Optionstext.h"
+#include "Patchdatei.h"
 #include "Pngexport.h"
 #include "Seitenordner.h"
 #include "Sprache.h"
@@ -17,7 +20,7 @@ namespace {
 bool OhneFenster(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const QByteArray a(argv[i]);
-    for (const char* name : {"--export-png", "--farben", "--zeit"})
+    for (const char* name : {"--export-png", "--farben", "--zeit", "--patch-erstellen", "--patch-anwenden"})
       if (a == name || a.startsWith(QByteArray(name) + '=')) return true;
     if (a == "--help" || a == "-h" || a == "-?" || a == "--version" || a == "-v") return true;
   }
@@ -55,7 +58,39 @@ struct Schalter {
                                   "Tageszeit der Paletten bei --farben spiel, 0 bis 4. Ohne Angabe: wie "
                                   "in den gespeicherten Optionen."),
       QStringLiteral("0..4")};
+  QCommandLineOption patchErstellen{
+      QStringLiteral("patch-erstellen"),
+      QCoreApplication::translate(
+          "Befehlszeile",
+          "Schreibt nach AUSGABE einen Patch von ORIGINAL zu GEAENDERT (Argumente: "
+          "ORIGINAL GEAENDERT AUSGABE); die Endung .ips wählt IPS, jede andere BPS.")};
+  QCommandLineOption patchAnwenden{
+      QStringLiteral("patch-anwenden"),
+      QCoreApplication::translate("Befehlszeile",
+                                  "Schreibt nach AUSGABE das ROM mit dem Patch PATCH (Argumente: PATCH ROM "
+                                  "AUSGABE); BPS und IPS.")};
 };
+
+// Which option the parser refused: a value missing at the end, or one given
+// to an option that takes none.
+QString ParseFehler(const QCommandLineParser& parser, const QList<QCommandLineOption>& optionen) {
+  const QStringList unbekannt = parser.unknownOptionNames();
+  if (!unbekannt.isEmpty()) return QCoreApplication::translate("main", "Unbekannte Option '%1'.").arg(unbekannt.first());
+  const QStringList argumente = QCoreApplication::arguments();
+  for (const QCommandLineOption& o : optionen) {
+    for (const QString& name : o.names()) {
+      const QString schalter = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+      const bool mitWert = std::any_of(argumente.begin(), argumente.end(),
+                                       [&](const QString& a) { return a.startsWith(schalter + u'='); });
+      if (o.valueName().isEmpty() && mitWert)
+        return QCoreApplication::translate("Befehlszeile", "Die Option '%1' nimmt keinen Wert.")
+            .arg(schalter);
+      if (!o.valueName().isEmpty() && argumente.last() == schalter)
+        return QCoreApplication::translate("Befehlszeile", "Der Option '%1' fehlt ihr Wert.").arg(schalter);
+    }
+  }
+  return QCoreApplication::translate("main", "Einer Option fehlt ihr Wert, oder sie nimmt keinen.");
+}
 
 // QCommandLineParser's own headings are English; they follow the language.
 QString Hilfetext(const QCommandLineParser& parser) {
@@ -92,6 +127,8 @@ int Exportieren(const QCommandLineParser& parser, const Schalter& o) {
     return Fehler(QCoreApplication::translate("main", "Ungültige Tageszeit '%1': erlaubt sind 0 bis 4.")
                       .arg(parser.value(o.zeit)));
   const QStringList dateien = parser.positionalArguments();
+  if (Patchdatei::SelbeDatei(dateien.at(0), dateien.at(1)))
+    return Fehler(Befehlszeilenpatch::AusgabeIstEingabe(dateien.at(0)));
   const QString fehler =
       Pngexport::Schreiben(dateien.at(1), Seitenordner::Waehlen(QCoreApplication::applicationDirPath()), n,
                            *art, zeit, dateien.at(0));
@@ -107,18 +144,14 @@ int Befehlszeile() {
           "Ohne Optionen öffnet sich das Fenster (mit ROM als Argument: diese Romdatei).")
           .arg(QStringLiteral(TESSARON_VERSION)));
   const Schalter o;
-  parser.addOptions({o.hilfe, o.version, o.export_, o.farben, o.zeit});
+  const QList<QCommandLineOption> optionen = {o.hilfe, o.version,        o.export_,      o.farben,
+                                              o.zeit,  o.patchErstellen, o.patchAnwenden};
+  parser.addOptions(optionen);
   parser.addPositionalArgument(QCoreApplication::translate("main", "DATEI.png"),
                                QCoreApplication::translate("main", "Das Bild, das geschrieben wird."));
   parser.addPositionalArgument(QStringLiteral("ROM"),
                                QCoreApplication::translate("main", "Die Romdatei (.gb oder .gbc)."));
-  if (!parser.parse(QCoreApplication::arguments())) {
-    const QStringList unbekannt = parser.unknownOptionNames();
-    return Fehler(
-        unbekannt.isEmpty()
-            ? QCoreApplication::translate("main", "Einer Option fehlt ihr Wert, oder sie nimmt keinen.")
-            : QCoreApplication::translate("main", "Unbekannte Option '%1'.").arg(unbekannt.first()));
-  }
+  if (!parser.parse(QCoreApplication::arguments())) return Fehler(ParseFehler(parser, optionen));
   if (parser.isSet(o.hilfe)) {
     std::fputs(qUtf8Printable(Hilfetext(parser)), stdout);
     return 0;
@@ -126,6 +159,13 @@ int Befehlszeile() {
   if (parser.isSet(o.version)) {
     std::printf("Tessaron %s\n", TESSARON_VERSION);
     return 0;
+  }
+  for (const auto& [option, art] : {std::pair{&o.patchErstellen, Befehlszeilenpatch::Art::Erstellen},
+                                    std::pair{&o.patchAnwenden, Befehlszeilenpatch::Art::Anwenden}}) {
+    if (parser.isSet(*option)) {
+      const QString fehler = Befehlszeilenpatch::Ausfuehren(art, parser.positionalArguments());
+      return fehler.isEmpty() ? 0 : Fehler(fehler);
+    }
   }
   if (!parser.isSet(o.export_) || parser.positionalArguments().size() != 2)
     return Fehler(QCoreApplication::translate(

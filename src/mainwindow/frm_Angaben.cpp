@@ -195,7 +195,7 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
   Auswahl->setEnabled(true);
   Cmd_Laden->setVisible(false);
   for (QAction* a : {Cmd_TilesetPal, Cmd_OriginalTilePal, Cmd_sucheOff, Cmd_BLaden, Cmd_Animationen,
-                     Cmd_OriginaldatenAnlegen})
+                     Cmd_OriginaldatenAnlegen, Cmd_PatchErstellen, Cmd_Testen})
     a->setEnabled(true);
   PalettenRausLesen();
   Module1.ZielDatei = Module1.RomDatei;

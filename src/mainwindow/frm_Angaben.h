@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "HexFeld.h"
+#include "Tilesetblock.h"
 
 // The start-up window: menus, the tileset choice, the offset box and the
 // switches that decide where tileset data comes from and goes to. Closing it
@@ -25,6 +26,8 @@ class frm_Angaben : public QMainWindow {
   // The offset of tileset n's moved copy (Kopftabelle::VerschobenerZeiger):
   // the offset the view was loaded from may be older than that.
   static QString AlteKopie(int n);
+  // The 96 tiles of the tileset view as tile texts.
+  static Tilesetblock::KachelTexte AnsichtsKacheln();
 
   // Controls
   QComboBox* Auswahl = nullptr;
@@ -42,6 +45,9 @@ class frm_Angaben : public QMainWindow {
   QAction* Cmd_BildSpeichern = nullptr;
   QAction* Cmd_OriginaldatenAnlegen = nullptr;
   QAction* Cmd_Sicherung = nullptr;
+  QAction* Cmd_PatchErstellen = nullptr;
+  QAction* Cmd_PatchAnwenden = nullptr;
+  QAction* Cmd_Testen = nullptr;
   QAction* Cmd_Beenden = nullptr;
   QAction* Cmd_Rückgängig = nullptr;
   QAction* Cmd_Wiederholen = nullptr;
@@ -137,6 +143,16 @@ class frm_Angaben : public QMainWindow {
   void Cmd_Verlauf_Click();
   void Cmd_Sicherung_Click();
 
+  // Patches and test-play. The clicks ask for the files and hand them on.
+
+  void Cmd_PatchErstellen_Click();
+  void PatchErstellen(const QString& original, const QString& patch);
+  void Cmd_PatchAnwenden_Click();
+  void PatchAnwenden(const QString& patch, const QString& rom, const QString& neu);
+  void Cmd_Testen_Click();
+  // The tileset view or the palette window shows what no file holds.
+  bool UngeschriebeneAenderungen() const;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -147,6 +163,9 @@ class frm_Angaben : public QMainWindow {
   void SpracheAufbauen(QMenuBar* leiste);
   void UebersichtAufbauen(QMenu* tileset, QMenu* extras);
   void UebersichtAnlegen();
+  void PatchMenüAufbauen(QMenu* datei);
+  QString OriginalRom();
+  QString Emulatorbefehl();
   void Form_Load();
   void OriginalPointerLesen();
   void Cmd_Öffnen_Click();

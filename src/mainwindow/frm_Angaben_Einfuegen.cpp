@@ -16,15 +16,6 @@ namespace {
 constexpr qint64 VerbotenAb = 0x1BB900;
 constexpr qint64 VerbotenBis = 0x1BC000;
 
-Tilesetblock::KachelTexte AnsichtsKacheln() {
-  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
-  Tilesetblock::KachelTexte texte;
-  for (int i = 1; i <= Tilesetblock::Kacheln; ++i)
-    texte[i - 1] =
-        i <= ansicht.AnzahlTiles() ? ansicht.Fläche(i).Zurükgeben() : QString(48, QLatin1Char('0'));
-  return texte;
-}
-
 // The old copy goes only when it is this tileset's own stored block and no
 // pointer leads there once the write is done. Returns the line the report
 // gets when it stays.
@@ -99,6 +90,15 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
   f.Auswahl_Click();
 }
 }  // namespace
+
+Tilesetblock::KachelTexte frm_Angaben::AnsichtsKacheln() {
+  Frm_Bearbeiten& ansicht = Frm_Bearbeiten::Instanz();
+  Tilesetblock::KachelTexte texte;
+  for (int i = 1; i <= Tilesetblock::Kacheln; ++i)
+    texte[i - 1] =
+        i <= ansicht.AnzahlTiles() ? ansicht.Fläche(i).Zurükgeben() : QString(48, QLatin1Char('0'));
+  return texte;
+}
 
 void frm_Angaben::Cmd_Einfügen_Click() {
   const int n = Auswahl->currentIndex() + 1;

@@ -46,6 +46,7 @@ void frm_Angaben::MenüsAufbauen() {
   Cmd_Sicherung = Eintrag(datei, "Cmd_Sicherung",
                           QCoreApplication::translate("frm_Angaben", "&Sicherungskopien anlegen"));
   Cmd_Sicherung->setCheckable(true);
+  PatchMenüAufbauen(datei);
   Trenner(datei, "mnuStrich");
   Cmd_Beenden = Eintrag(datei, "Cmd_Beenden", QCoreApplication::translate("frm_Angaben", "B&eenden"));
 

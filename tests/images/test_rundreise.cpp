@@ -164,6 +164,19 @@ class TestRundreise : public QObject {
     QTest::addRow("Nummer 29") << QStringLiteral("--export-png 29 @aus.png @test.gb") << "'29'";
     QTest::addRow("Farben") << QStringLiteral("--export-png 1 @aus.png @test.gb --farben bunt") << "'bunt'";
     QTest::addRow("Ziel ist Ordner") << QStringLiteral("--export-png 1 @ordner @test.gb") << "ordner";
+    QTest::addRow("Ziel ist das Rom") << QStringLiteral("--export-png 1 @test.gb @test.gb") << "Eingaben";
+    QTest::addRow("Ziel verweist aufs Rom")
+        << QStringLiteral("--export-png 1 @verweis.gb @test.gb") << "verweis.gb";
+    QTest::addRow("Wert fehlt") << QStringLiteral("--export-png 1 @aus.png @test.gb --zeit") << "'--zeit'";
+    QTest::addRow("Schalter mit Wert")
+        << QStringLiteral("--patch-anwenden=1 @a @b @c") << "'--patch-anwenden'";
+    QTest::addRow("Patch in eine Eingabe")
+        << QStringLiteral("--patch-erstellen @test.gb @kurz.gb @kurz.gb") << "Eingaben";
+    QTest::addRow("IPS verkürzt") << QStringLiteral("--patch-erstellen @test.gb @kurz.gb @aus.ips")
+                                  << "verkürzen";
+    QTest::addRow("kein Patch") << QStringLiteral("--patch-anwenden @kurz.gb @test.gb @aus.gb") << "Patch";
+    QTest::addRow("Patch fehlt") << QStringLiteral("--patch-anwenden @fehlt.bps @test.gb @aus.gb")
+                                 << "fehlt.bps";
   }
   void fehler() {
     QFETCH(QString, zeile);
@@ -171,6 +184,7 @@ class TestRundreise : public QObject {
     Testumgebung u(Testdaten::Plan(), false);
     u.Schreib(QStringLiteral("kurz.gb"), QByteArray(Rombau::RomLaenge - 1, '\0'));
     QDir(u.Pfad({})).mkdir(QStringLiteral("ordner"));
+    QFile::link(u.rom(), u.Pfad(QStringLiteral("verweis.gb")));
     Starten(u, {QStringLiteral("--version")});
     const Dateistand vorher = Stand(u);
     QStringList argumente = zeile.split(QLatin1Char(' '));
@@ -194,6 +208,28 @@ class TestRundreise : public QObject {
     einstellungen.remove(Sprache::Schluessel);
     QCOMPARE(status, 1);
     QCOMPARE(meldung, QStringLiteral("tessaron: Invalid tileset number '29': 1 to 28 are allowed.\n"));
+  }
+
+  // A patch made on the command line gives the changed file back.
+  void patchZeile_data() {
+    QTest::addColumn<QString>("patch");
+    QTest::addRow("BPS") << "p.bps";
+    QTest::addRow("IPS") << "p.ips";
+  }
+  void patchZeile() {
+    QFETCH(QString, patch);
+    Testumgebung u(Testdaten::Plan(), false);
+    QByteArray geaendert = u.Lies(QStringLiteral("test.gb"));
+    geaendert.replace(0x1C4000, 3, "neu");
+    u.Schreib(QStringLiteral("geaendert.gb"), geaendert);
+    const auto pfade = [&u](QStringList namen) {
+      for (QString& n : namen) n = u.Pfad(n);
+      return namen;
+    };
+    QCOMPARE(Starten(u, QStringList{"--patch-erstellen"} + pfade({"test.gb", "geaendert.gb", patch})).first,
+             0);
+    QCOMPARE(Starten(u, QStringList{"--patch-anwenden"} + pfade({patch, "test.gb", "neu.gb"})).first, 0);
+    QVERIFY(u.Lies(QStringLiteral("neu.gb")) == geaendert);
   }
 };
 

@@ -6,6 +6,7 @@
 
 #include "Blockbild.h"
 #include "Blockdaten.h"
+#include "Bps.h"
 #include "Frm_Kolli.h"
 #include "Frm_PalettenZu.h"
 #include "Frm_TilesetPal.h"
@@ -26,6 +27,8 @@ const QString Rom = QStringLiteral("test.gb");
 const QString Tilesets = QStringLiteral("Tilesets.gb");
 const QString Paletten = QStringLiteral("OriginalPaletten.gb");
 const QString Andere = QStringLiteral("andere.gb");
+const QString Neu = QStringLiteral("neu.gb");
+const QString Patch = QStringLiteral("p.bps");
 const QByteArray Geloescht(Tilesetblock::Laenge, '\0');
 
 // The stored block of a view painted by Welt::Bemalen: tile 1 all colour 3,
@@ -131,6 +134,8 @@ void Bemalen(Testumgebung&) { Welt::Bemalen(); }
 void PaletteSpeichern(Testumgebung&) { Frm_TilesetPal::Instanz().Cmd_PalSpeichern_Click(); }
 void ZuordnungSpeichern(Testumgebung&) { Frm_PalettenZu::Instanz().Cmd_Speichern_Click(); }
 void Einfuegen(Testumgebung&) { Frm_einfügenals::Instanz().Einfügen(); }
+
+QByteArray Gepatcht(const Testumgebung& u) { return u.Lies(Rom).replace(Welt::Frei, 3, "neu"); }
 }  // namespace
 
 std::vector<Schreiboperation> Schreiboperationen() {
@@ -220,6 +225,16 @@ std::vector<Schreiboperation> Schreiboperationen() {
          }),
       Op("Einfügen als: Tilesets.gb", Tilesets, 1, {Einfuegenals(2)}, Einfuegen,
          [](Testumgebung& u) { return Eingefuegt(u, 1, 3 * Tilesetblock::SatzLaenge); }),
+      // Over an older, shorter result of the same patch under that name.
+      Op(
+          "Patch anwenden", Neu, 1, {[](Testumgebung& u) {
+            u.Schreib(Patch, Bps::Erstellen(u.Lies(Rom), Gepatcht(u)));
+            u.Schreib(Neu, QByteArray(Rombau::RomLaenge / 2, '\x11'));
+          }},
+          [](Testumgebung& u) { u.fenster().PatchAnwenden(u.Pfad(Patch), u.rom(), u.Pfad(Neu)); },
+          [](Testumgebung& u) {
+            return Flicken{{0, Gepatcht(u)}};
+          }),
   };
 }
 
