@@ -53,6 +53,8 @@ void Frm_Kolli::Cbo_Block_Click() {
     Cbo_Art[q]->setCurrentIndex(wert);
     Cbo_Art1[q]->setCurrentIndex(Kollision::KurzIndex(wert));
   }
+  m_stand = Stand();
+  m_verlauf.Leeren();
   if (Module1.LadeSperre != 1) {
     Module1.LadeSperre = 1;
     frm_Block& block = frm_Block::Instanz();
@@ -75,6 +77,12 @@ void Frm_Kolli::Zuteilen() {
       }
     });
   }
+}
+
+void Frm_Kolli::Umfaerben() {
+  Zuteilen2();
+  frm_Block::Instanz().Umfaerben();
+  Zuteilen();
 }
 
 void Frm_Kolli::Zuteilen2() {

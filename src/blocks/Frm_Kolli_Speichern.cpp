@@ -18,5 +18,5 @@ void Frm_Kolli::Cmd_Speichern_Click() {
   schreiben.Beschreibung(QStringLiteral("Kollisionsdaten von Block %1 (Tileset %2) gespeichert")
                              .arg(Cbo_Block->currentText())
                              .arg(HauptAuswahlIndex() + 1));
-  schreiben.Ausfuehren();
+  if (schreiben.Ausfuehren()) m_verlauf.Geschrieben();
 }

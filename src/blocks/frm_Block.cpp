@@ -1,6 +1,7 @@
 #include "frm_Block.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 #include "Blockbild.h"
 #include "Blockdaten.h"
@@ -9,6 +10,7 @@
 #include "Dunkelblau.h"
 #include "Frm_Kolli.h"
 #include "Module1.h"
+#include "Ungeschrieben.h"
 #include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
@@ -32,13 +34,15 @@ frm_Block::frm_Block()
                 }) {
   Aufbauen();
   Verbinden();
-  VerlaufsbefehleAnlegen(*this, m_verlauf);
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
   Leeren();
 }
 
 void frm_Block::Aufbauen() {
   setObjectName(QStringLiteral("frm_Block"));
-  setWindowTitle(QStringLiteral("Blockdaten"));
+  setWindowTitle(QStringLiteral("Blockdaten[*]"));
   setFixedSize(272, 250);
   Dunkelblau(*this);
 
@@ -148,6 +152,19 @@ void frm_Block::Zuteilen() {
     for (int j = 0; j < Blockdaten::SatzLaenge; ++j)
       Blockbild::Kachel(tileset, Blockdaten::Kachel(block, j), bild, (j % 4) * Seite, (j / 4) * Seite);
   });
+}
+
+void frm_Block::Umfaerben() {
+  Zuteilen();
+  if (!AktuellesTile.isEmpty()) AktuellSetzen(AktuellesTile);
+}
+
+QString frm_Block::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("frm_Block",
+                                     "Block %1 (Titelset%2): Die Änderungen sind noch nicht gespeichert.")
+      .arg(Cbo_Block->currentText())
+      .arg(HauptAuswahlIndex() + 1);
 }
 
 void frm_Block::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,10 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   // block starts it afresh.
   Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
 
+  // The block and the tileset picture in the tiles' current colours.
+  void Umfaerben();
+  QString UngeschriebenText() const;
+
   // Without a ROM there is no block to show.
   void Leeren();
   void Bereit();

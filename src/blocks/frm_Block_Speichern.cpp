@@ -10,7 +10,7 @@ void frm_Block::Cmd_Speichern_Click() {
   schreiben.Beschreibung(QStringLiteral("Block %1 von Tileset %2 gespeichert")
                              .arg(Cbo_Block->currentText())
                              .arg(HauptAuswahlIndex() + 1));
-  // On failure the placements stay, so the user can try again.
-  if (!schreiben.Ausfuehren()) return;
-  Cbo_Block_Click();
+  // On failure the placements stay, so the user can try again; on success
+  // too, with their history.
+  if (schreiben.Ausfuehren()) m_verlauf.Geschrieben();
 }

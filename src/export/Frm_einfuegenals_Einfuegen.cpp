@@ -23,6 +23,14 @@ QByteArray BlockDerAnsicht() {
   return Tilesetblock::Bauen(texte);
 }
 
+// Written where the view's tileset is read from (or where its pointer now
+// leads): the view holds nothing unwritten any more.
+void AnsichtGeschrieben(qint64 ort, bool zeigerAufOrt, int n) {
+  const int bearbeitet = HauptAuswahlIndex() + 1;
+  const bool quelle = Module1.ZielDatei == Module1.QuellDatei && ort == HexZuZahl(Module1.QuellOffset);
+  if (quelle || (zeigerAufOrt && n == bearbeitet)) Frm_Bearbeiten::Instanz().Geschrieben(bearbeitet);
+}
+
 }  // namespace
 
 void Frm_einfügenals::Einfügen() {
@@ -57,6 +65,7 @@ void Frm_einfügenals::InTilesetsGb(qint64 v, int n) {
   w.Schreiben(v - 1, BlockDerAnsicht());
   w.Beschreibung(QStringLiteral("Als Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
   if (!w.Ausfuehren()) return;
+  AnsichtGeschrieben(v - 1, false, n);
   Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
 }
 
@@ -87,6 +96,10 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
   w.Beschreibung(QStringLiteral("Als Tileset %1 am Offset %2 eingefügt").arg(n).arg(EinfügeOffset));
   if (!w.Ausfuehren()) return;
   if (ersetzen) Zeigersatz(n) = zeiger;
+  AnsichtGeschrieben(v,
+                     ersetzen && Module1.ZielDatei == Module1.RomDatei && !HauptOriginalModus() &&
+                         !(Haupt.GeheimModus && Haupt.GeheimModus()),
+                     n);
 
   QString bericht =
       QStringLiteral("Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") + EinfügeOffset;

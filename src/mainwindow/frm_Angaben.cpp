@@ -21,6 +21,7 @@
 #include "Tilesetblock.h"
 #include "Tilesetquelle.h"
 #include "Verlauf.h"
+#include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
 namespace {
@@ -53,10 +54,14 @@ frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
   Aufbauen();
   MenüsAufbauen();
   HauptfensterAnbieten();
+  WiederherstellungVerbinden();
   Form_Load();
 }
 
+// Without removing the recovery file: only the program's own end does that,
+// so that a file left behind is still there for the next main window.
 frm_Angaben::~frm_Angaben() {
+  VerlaufBeobachten({});
   Verlauf::Instanz().Beobachter = {};
   AlleEntladen();
   Haupt = Hauptfenster{};
@@ -64,7 +69,7 @@ frm_Angaben::~frm_Angaben() {
 
 void frm_Angaben::Aufbauen() {
   setObjectName(QStringLiteral("frm_Angaben"));
-  setWindowTitle(QStringLiteral("Tessaron"));
+  setWindowTitle(QStringLiteral("Tessaron[*]"));
   auto* flaeche = new QWidget(this);
   flaeche->setObjectName(QStringLiteral("Flaeche"));
   flaeche->setFixedSize(4725 / 15, 2505 / 15);
@@ -85,7 +90,7 @@ void frm_Angaben::Aufbauen() {
   Auswahl->setCurrentIndex(-1);
   Auswahl->setEnabled(false);
   Auswahl->setGeometry(Twips(120, 600, 1335, 315));
-  connect(Auswahl, &QComboBox::activated, this, [this] { Auswahl_Click(); });
+  connect(Auswahl, &QComboBox::activated, this, [this](int index) { AuswahlWechseln(index); });
 
   Lbl_Ort = new QLabel(QStringLiteral("Bitte speicher Offset angeben"), flaeche);
   Lbl_Ort->setObjectName(QStringLiteral("Lbl_Ort"));
@@ -133,10 +138,11 @@ void frm_Angaben::HauptfensterAnbieten() {
   Haupt.Auswahl_Click = [this] { Auswahl_Click(); };
   Haupt.Laden = [this] { Laden(); };
   Haupt.AuswahlIndex = [this] { return Auswahl->currentIndex(); };
-  Haupt.AuswahlSetzen = [this](int index) { AuswahlSetzen(index); };
+  Haupt.AuswahlSetzen = [this](int index) { AuswahlWechseln(index); };
   Haupt.OriginalModus = [this] { return Chk_Original->isChecked(); };
   Haupt.GeheimModus = [this] { return Chk_Geheim->isChecked(); };
   Haupt.KolliListeKurz = [this](bool kurz) { KolliListenModus(kurz); };
+  Haupt.Umfaerben = [this] { Umfaerben(); };
 }
 
 void frm_Angaben::Form_Load() {
@@ -182,6 +188,8 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
     Meldung(QStringLiteral("Dies ist keine gültige Romdatei."));
     return;
   }
+  if (!AlleFragen()) return;
+  WiederherstellungBeenden();
   Module1.RomDatei = Pfad;
   // The records of moved tilesets were the previous ROM's; left standing they
   // would let an insertion skip the free-area question at their places.
@@ -200,6 +208,7 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
   else
     Auswahl_Click();
   OriginaldatenAnbieten();
+  WiederherstellungAnbieten();
 }
 
 void frm_Angaben::AuswahlSetzen(int index) {
@@ -217,6 +226,7 @@ void frm_Angaben::Auswahl_Click() {
     return;
   }
   const int n = Auswahl->currentIndex() + 1;
+  m_bearbeitet = n - 1;
   Cmd_Pointeränd->setEnabled(true);
   Cmd_AltPointer->setVisible(false);
   Cmd_PointeruLöschen->setVisible(false);
@@ -268,11 +278,14 @@ void frm_Angaben::Laden() {
                            "Bitte kontrolieren sie ob die date vorhanden ist."),
             QStringLiteral("Fehler"));
   }
-  const auto texte =
-      Tilesetblock::Lesen(Dateizugriff::Lesen(quelle, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge));
-  ansicht.Verlauf().Leeren();
-  for (int i = 1; i <= std::min(ansicht.AnzahlTiles(), Tilesetblock::Kacheln); ++i)
-    ansicht.Fläche(i).Zuteilen(texte[i - 1]);
+  if (!m_behalten) {
+    const auto texte = Tilesetblock::Lesen(
+        Dateizugriff::Lesen(quelle, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge));
+    ansicht.Verlauf().Leeren();
+    for (int i = 1; i <= std::min(ansicht.AnzahlTiles(), Tilesetblock::Kacheln); ++i)
+      ansicht.Fläche(i).Zuteilen(texte[i - 1]);
+  }
+  ansicht.Geschrieben(Auswahl->currentIndex() + 1);
   FarbenZeigen();
   if (!ansicht.property("platziert").toBool()) {
     ansicht.move(frameGeometry().right() + 16, y());
@@ -307,6 +320,7 @@ void frm_Angaben::Txt_Ort_Change() {
 }
 
 void frm_Angaben::Chk_Original_Click() {
+  if (!SchalterFragen(Chk_Original)) return;
   const bool an = Chk_Original->isChecked();
   ZeigerTextSetzen();
   Txt_Ort->setEnabled(!an);
@@ -330,6 +344,7 @@ void frm_Angaben::Chk_Original_Click() {
 }
 
 void frm_Angaben::Chk_Geheim_Click() {
+  if (!SchalterFragen(Chk_Geheim)) return;
   const bool ohneRom = Module1.RomDatei.isEmpty();
   if (!ohneRom) Auswahl_Click();
   RomSchalterSetzen();
@@ -369,7 +384,20 @@ void frm_Angaben::RomSchalterSetzen() {
   Chk_Löschen->setEnabled(rom);
 }
 
+// Cancel puts the switch back as it was, without running its handler.
+bool frm_Angaben::SchalterFragen(QCheckBox* schalter) {
+  if (AlleFragen()) return true;
+  const QSignalBlocker sperre(schalter);
+  schalter->setChecked(!schalter->isChecked());
+  return false;
+}
+
 void frm_Angaben::closeEvent(QCloseEvent* event) {
+  if (!AlleFragen()) {
+    event->ignore();
+    return;
+  }
+  WiederherstellungBeenden();
   AlleEntladen();
   event->accept();
   QCoreApplication::quit();

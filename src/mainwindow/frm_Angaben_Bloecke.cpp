@@ -3,7 +3,13 @@
 #include "frm_Angaben.h"
 #include "frm_Block.h"
 
-void frm_Angaben::KolliAuswahl() { Frm_Kolli::Instanz().Auswahl(); }
+void frm_Angaben::KolliAuswahl() {
+  Frm_Kolli& kolli = Frm_Kolli::Instanz();
+  if (Behalten(kolli.Verlauf()) || Behalten(frm_Block::Instanz().Verlauf()))
+    kolli.Umfaerben();  // the tiles just written may differ from those it shows
+  else
+    kolli.Auswahl();
+}
 
 void frm_Angaben::Cmd_Kolli_Click() { Zeigen(Frm_Kolli::Instanz()); }
 

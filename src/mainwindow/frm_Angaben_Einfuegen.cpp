@@ -85,7 +85,7 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
     bericht +=
         QStringLiteral("\nDer Pointer auf das %1.Tileset wurde auf %2 gesetzt!").arg(n).arg(zeigerText);
   Meldung(bericht + nichtGelöscht);
-  f.Auswahl_Click();
+  f.NachSchreiben();
 }
 }  // namespace
 
@@ -116,7 +116,7 @@ void frm_Angaben::Cmd_Einfügen_Click() {
     w.Beschreibung(QStringLiteral("Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
     if (!w.Ausfuehren()) return;
     Meldung(QStringLiteral("Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!").arg(n));
-    Auswahl_Click();
+    NachSchreiben();
     return;
   }
   InsRomEinfuegen(*this, n, block);

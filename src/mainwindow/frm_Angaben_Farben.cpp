@@ -28,7 +28,7 @@ void frm_Angaben::PalettenZuBeiAuswahl() {
   // The restore writes into the ROM, which original-data mode leaves alone.
   Cmd_OrgPalEinf->setEnabled(!Chk_Original->isChecked() && !Module1.RomDatei.isEmpty());
   if (Module1.PalettenZuGeladen == 1) {
-    Frm_PalettenZu::Instanz().RausLesen();
+    if (!Behalten(Frm_PalettenZu::Instanz().Verlauf())) Frm_PalettenZu::Instanz().RausLesen();
     return;
   }
   Frm_PalettenZu& fenster = PalettenZuFenster();

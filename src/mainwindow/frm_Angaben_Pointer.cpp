@@ -54,6 +54,7 @@ void frm_Angaben::Cmd_Pointeränd_Click() {
       Meldung(QStringLiteral("An diesem Ort befindet sich kein Tileset.Trotzdem ändern?"), {},
               Knoepfe::JaNein) != Antwort::Ja)
     return;
+  if (!AuswahlFragen()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Beschreibung(QStringLiteral("Pointer von Tileset %1 auf %2 geändert").arg(n).arg(zeigerText));
@@ -67,6 +68,7 @@ void frm_Angaben::Cmd_AltPointer_Click() {
   if (n == 0) return;
   const QByteArray zeiger = OriginalZeiger(n);
   if (zeiger.isEmpty()) return;
+  if (!AuswahlFragen()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Beschreibung(QStringLiteral("Original-Pointer von Tileset %1 eingefügt").arg(n));
@@ -83,6 +85,7 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   if (n == 0) return;
   const QByteArray zeiger = OriginalZeiger(n);
   if (zeiger.isEmpty()) return;
+  if (!AuswahlFragen()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   // Only the tileset's own stored block is erased, never data a pointer set

@@ -1,16 +1,24 @@
 #include "Frm_PalettenZu.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dunkelblau.h"
 #include "Farbmodell.h"
 #include "Module1.h"
+#include "Ungeschrieben.h"
+#include "Verlaufsbefehle.h"
 #include "Zuordnung.h"
 
-Frm_PalettenZu::Frm_PalettenZu() {
+Frm_PalettenZu::Frm_PalettenZu()
+    : m_verlauf([this](int i) { return m_pal[i]->text(); },
+                [this](int i, const QString& ziffer) { ZifferSetzen(i, ziffer); }) {
   setObjectName(QStringLiteral("Frm_PalettenZu"));
-  setWindowTitle(QStringLiteral("Palettenzuordnung der Tilesets"));
+  setWindowTitle(QStringLiteral("Palettenzuordnung der Tilesets[*]"));
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
   setAttribute(Qt::WA_DeleteOnClose);
   Dunkelblau(*this);
   setFixedSize(416, 214);
@@ -105,6 +113,7 @@ void Frm_PalettenZu::Pal_Click(int Index) {
   m_waechter = true;
   QPushButton* knopf = m_pal[Index];
   const int p = Palette();
+  m_verlauf.Merken(Index, QCoreApplication::translate("Frm_PalettenZu", "Palette zuordnen"));
   if (Ziffer(knopf) != p) {
     knopf->setText(QString::number(p));
     knopf->setChecked(true);
@@ -114,7 +123,20 @@ void Frm_PalettenZu::Pal_Click(int Index) {
   } else {
     knopf->setChecked(true);  // palette 7 cannot be taken away
   }
+  m_verlauf.Beenden();
   m_waechter = false;
+}
+
+void Frm_PalettenZu::ZifferSetzen(int i, const QString& ziffer) {
+  m_pal[i]->setText(ziffer);
+  m_pal[i]->setChecked(Ziffer(m_pal[i]) == Palette());
+}
+
+QString Frm_PalettenZu::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("Frm_PalettenZu",
+                                     "Die Palettenzuordnung von Titelset%1 ist noch nicht gespeichert.")
+      .arg(HauptAuswahlIndex() + 1);
 }
 
 void Frm_PalettenZu::showEvent(QShowEvent* event) {
@@ -130,6 +152,10 @@ void Frm_PalettenZu::Form_Activate() {
 }
 
 void Frm_PalettenZu::closeEvent(QCloseEvent* event) {
+  if (!Ungeschrieben::Fragen(*this)) {
+    event->ignore();
+    return;
+  }
   Form_Unload();
   event->accept();
 }

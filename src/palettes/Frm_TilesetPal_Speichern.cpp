@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Dateizugriff.h"
@@ -15,7 +16,10 @@ void Frm_TilesetPal::Cmd_HexRGB_Click() {
             QStringLiteral("Tileset-Paletten"));
     return;
   }
+  m_verlauf.Beginnen(QCoreApplication::translate("Frm_TilesetPal", "Farbe ändern"));
+  m_verlauf.Merken(0, {});
   TPalette(Wert->text());
+  m_verlauf.Beenden();
 }
 
 void Frm_TilesetPal::Cmd_PalSpeichern_Click() {
@@ -32,6 +36,8 @@ void Frm_TilesetPal::Cmd_PalSpeichern_Click() {
                      .arg(Zeit->itemText(t).mid(2).remove(QStringLiteral(" Palette"))));
   if (!w.Ausfuehren()) return;
   Module1.PalettenWerte[t][p] = texte;
+  m_verlauf.Geschrieben();
+  if (Haupt.Umfaerben) Haupt.Umfaerben();
   Meldung(QStringLiteral("Palette wurde erfolgreich geendert."), QStringLiteral("Tileset-Paletten"));
 }
 
