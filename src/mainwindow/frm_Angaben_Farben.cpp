@@ -4,6 +4,7 @@
 #include "Meldung.h"
 #include "Module1.h"
 #include "Palettentabelle.h"
+#include "Ungeschrieben.h"
 #include "frm_Angaben.h"
 
 namespace {
@@ -55,11 +56,13 @@ void frm_Angaben::Cmd_OriginalTilePal_Click() {
     return;
   }
   if (Chk_Original->isChecked() || Module1.RomDatei.isEmpty()) return;
+  if (!Ungeschrieben::Fragen(Frm_TilesetPal::Instanz())) return;  // the palettes are read again
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(Palettentabelle::RomOffset, Dateizugriff::Lesen(Module1.PalettenDatei, 0, laenge));
   w.Beschreibung(QStringLiteral("Original-Paletten eingefügt"));
   if (!w.Ausfuehren()) return;
   Frm_TilesetPal::Instanz().RausLesen();
+  Umfaerben();
   Meldung(QStringLiteral("Original Paletten wurde erfolgreich eingefügt."),
           QStringLiteral("Tileset-Paletten"));
 }
