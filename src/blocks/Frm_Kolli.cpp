@@ -40,7 +40,9 @@ Frm_Kolli::Frm_Kolli()
   VerlaufAnmelden(*this, m_verlauf);
   Ungeschrieben::Anmelden(
       *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
-  BeiJederWahl(*Cbo_Block, [this] { Cbo_Block_Click(); });
+  BeiJederWahl(*Cbo_Block, [this] {
+    if (BlockWechselErlaubt(*Cbo_Block, m_block)) Cbo_Block_Click();
+  });
   connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
   frm_Block::Instanz();
   ListenModus(Module1.KolliKurzListe == 1);
@@ -122,7 +124,7 @@ QString Frm_Kolli::UngeschriebenText() const {
   if (m_verlauf.Sauber()) return {};
   return QCoreApplication::translate("Frm_Kolli",
                                      "Kollisionsdaten von Block %1 (Titelset%2) sind noch nicht gespeichert.")
-      .arg(Cbo_Block->currentText())
+      .arg(Cbo_Block->itemText(m_block))
       .arg(HauptAuswahlIndex() + 1);
 }
 

@@ -64,4 +64,5 @@ class Frm_Kolli : public QWidget, public Einzeln<Frm_Kolli> {
   QString m_stand;  // the choosers' positions before the value being chosen
   Bearbeitungsverlauf m_verlauf;
   int m_ladevorgaenge = 0;
+  int m_block = -1;  // the block read
 };

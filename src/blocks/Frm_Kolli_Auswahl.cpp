@@ -45,6 +45,7 @@ void Frm_Kolli::TabellenLesen() {
 void Frm_Kolli::Cbo_Block_Click() {
   const int i = Cbo_Block->currentIndex();
   if (i < 0 || Module1.RomDatei.isEmpty()) return;
+  m_block = i;
   Module1.KolliOrt = Kollision::SatzOffset(HexZuZahl(Lbl_Ort->text()), i + 1);
   const QByteArray satz = Dateizugriff::Lesen(Module1.RomDatei, Module1.KolliOrt, Kollision::SatzLaenge);
   ++m_ladevorgaenge;

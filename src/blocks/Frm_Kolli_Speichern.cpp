@@ -16,7 +16,7 @@ void Frm_Kolli::Cmd_Speichern_Click() {
   Schreibvorgang schreiben(Module1.RomDatei, true);
   schreiben.Schreiben(Module1.KolliOrt, satz);
   schreiben.Beschreibung(QStringLiteral("Kollisionsdaten von Block %1 (Tileset %2) gespeichert")
-                             .arg(Cbo_Block->currentText())
+                             .arg(Cbo_Block->itemText(m_block))
                              .arg(HauptAuswahlIndex() + 1));
   if (schreiben.Ausfuehren()) m_verlauf.Geschrieben();
 }

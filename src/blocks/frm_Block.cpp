@@ -85,7 +85,9 @@ void frm_Block::Aufbauen() {
 }
 
 void frm_Block::Verbinden() {
-  BeiJederWahl(*Cbo_Block, [this] { Cbo_Block_Click(); });
+  BeiJederWahl(*Cbo_Block, [this] {
+    if (BlockWechselErlaubt(*Cbo_Block, m_block)) Cbo_Block_Click();
+  });
   Pic_Tileset->MouseDown = [this](int b, int s, double x, double y) { Pic_Tileset_MouseMove(b, s, x, y); };
   Pic_Tileset->MouseMove = Pic_Tileset->MouseDown;
   Pic_Block->MouseDown = [this](int b, int s, double x, double y) { Pic_Block_MouseMove(b, s, x, y); };
@@ -129,6 +131,7 @@ void frm_Block::Bereit() {
 void frm_Block::Cbo_Block_Click() {
   const int i = Cbo_Block->currentIndex();
   if (i < 0 || Module1.RomDatei.isEmpty()) return;
+  m_block = i;
   Module1.BlockOrt = Blockdaten::BlockOffset(HexZuZahl(Lbl_Pos->text()), i + 1);
   Lbl_Offset->setText(QStringLiteral("Offset: ") + Sechsstellig(Module1.BlockOrt));
   Lbl_Block->setText(QStringLiteral("Block: ") + HexStellen(i + 1, 2));
@@ -163,7 +166,7 @@ QString frm_Block::UngeschriebenText() const {
   if (m_verlauf.Sauber()) return {};
   return QCoreApplication::translate("frm_Block",
                                      "Block %1 (Titelset%2): Die Änderungen sind noch nicht gespeichert.")
-      .arg(Cbo_Block->currentText())
+      .arg(Cbo_Block->itemText(m_block))
       .arg(HauptAuswahlIndex() + 1);
 }
 

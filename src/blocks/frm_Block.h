@@ -71,5 +71,6 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   void AktuellSetzen(const QString& kachel);
 
   int m_ladevorgaenge = 0;
+  int m_block = -1;  // the block read
   Bearbeitungsverlauf m_verlauf;
 };

@@ -43,7 +43,13 @@ void frm_Animationen::Aufbauen() {
   Animation->addItems({QStringLiteral("Wasser"), QStringLiteral("Blumen")});
   Animation->setCurrentIndex(-1);
   Animation->setGeometry(Twips(240, 120, 1575, 315));
-  connect(Animation, &QComboBox::activated, this, [this] { Animation_Click(); });
+  // Another entry would drop the frames not yet saved; Cancel keeps the one shown.
+  connect(Animation, &QComboBox::activated, this, [this] {
+    if (Ungeschrieben::Fragen(*this))
+      Animation_Click();
+    else
+      Animation->setCurrentIndex(m_gezeigt);
+  });
 
   Cmd_Speichern = new QPushButton(QStringLiteral("&Speichern"), this);
   Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
@@ -73,6 +79,7 @@ void frm_Animationen::BildVerbinden(int i) {
 void frm_Animationen::Animation_Click() {
   const int a = Animation->currentIndex() + 1;
   if (a < 1) return;
+  m_gezeigt = a - 1;
   Umfaerben();
   // Without a ROM (original-data mode) the tiles show empty.
   const QByteArray bytes =
@@ -115,7 +122,7 @@ QString frm_Animationen::UngeschriebenText() const {
   if (m_verlauf.Sauber()) return {};
   return QCoreApplication::translate("frm_Animationen",
                                      "Animation '%1': Die Änderungen sind noch nicht gespeichert.")
-      .arg(Animation->currentText());
+      .arg(Animation->itemText(m_gezeigt));
 }
 
 void frm_Animationen::closeEvent(QCloseEvent* event) {

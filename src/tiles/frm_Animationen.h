@@ -47,4 +47,5 @@ class frm_Animationen : public QWidget, public Einzeln<frm_Animationen> {
   void BildVerbinden(int i);
 
   Bearbeitungsverlauf m_verlauf;
+  int m_gezeigt = -1;  // the entry read
 };

@@ -7,6 +7,7 @@
 #include "Frm_Optionen.h"
 #include "Frm_PalettenZu.h"
 #include "Frm_TilesetPal.h"
+#include "Module1.h"
 #include "Welt.h"
 #include "Wiederherstellung.h"
 #include "frm_Angaben.h"
@@ -33,15 +34,24 @@ void AnimationMalen(frm_Angaben& f) {
   a.Verlauf().Beenden();
 }
 
+// Tile 5F placed in the first cell of the block shown.
+void BlockSetzen(frm_Angaben&) {
+  frm_Block& b = frm_Block::Instanz();
+  b.Pic_Tileset_MouseMove(1, 0, 15 * 16 + 1, 5 * 16 + 1);
+  b.Pic_Block_MouseMove(1, 0, 2, 2);
+  b.Verlauf().Beenden();
+}
+
 // What a cancelled question must leave as it was: the tiles and animation
-// frames shown, the chosen tileset, the switches and the ROM.
+// frames and the block shown, the chosen tileset, the switches and the ROM.
 QString Zustand(frm_Angaben& f, const Testumgebung& u) {
   QString animation;
   if (frm_Animationen::Geladen())
     for (int i = 1; i <= 4; ++i) animation += frm_Animationen::Instanz().Bild[i]->DirektZurück();
-  return Welt::Ansicht().join(QString()) + animation + QString::number(f.Auswahl->currentIndex()) +
-         QString::number(f.Chk_Geheim->isChecked()) + QString::number(f.Chk_Original->isChecked()) +
-         QString::fromLatin1(Welt::Rom(u).toHex());
+  return Welt::Ansicht().join(QString()) + animation + Module1.AktuellerBlock +
+         QString::number(Frm_Kolli::Instanz().Cbo_Block->currentIndex()) +
+         QString::number(f.Auswahl->currentIndex()) + QString::number(f.Chk_Geheim->isChecked()) +
+         QString::number(f.Chk_Original->isChecked()) + QString::fromLatin1(Welt::Rom(u).toHex());
 }
 
 struct Pfad {
@@ -98,6 +108,22 @@ class TestUngeschrieben : public QObject {
         << Pfad{1, FuenfTiles, [](frm_Angaben& f) { f.Chk_Original->click(); }, t1, Frisch};
     QTest::newRow("Hauptfenster schließen") << Pfad{1, FuenfTiles, [](frm_Angaben& f) { f.close(); }, t1,
                                                     [](frm_Angaben& f) { return !f.isVisible(); }};
+    QTest::newRow("Block wählen") << Pfad{
+        1, BlockSetzen, [](frm_Angaben&) { Frm_Kolli::Instanz().Cbo_Block->setCurrentIndex(5); },
+        QStringLiteral("Block 01 (Titelset1): Die Änderungen sind noch nicht gespeichert."),
+        [](frm_Angaben&) {
+          return frm_Block::Instanz().Cbo_Block->currentIndex() == 5 &&
+                 !frm_Block::Instanz().isWindowModified();
+        }};
+    QTest::newRow("Animation wählen")
+        << Pfad{1, AnimationMalen,
+                [](frm_Angaben&) {
+                  frm_Animationen& a = frm_Animationen::Instanz();
+                  a.Animation->setCurrentIndex(1);
+                  emit a.Animation->activated(1);
+                },
+                QStringLiteral("Animation 'Wasser': Die Änderungen sind noch nicht gespeichert."),
+                [](frm_Angaben&) { return !frm_Animationen::Instanz().isWindowModified(); }};
     QTest::newRow("Animation schließen") << Pfad{
         1, AnimationMalen, [](frm_Angaben&) { frm_Animationen::Instanz().close(); },
         QStringLiteral("Animation 'Wasser': Die Änderungen sind noch nicht gespeichert."),
@@ -180,12 +206,8 @@ class TestUngeschrieben : public QObject {
     QTest::newRow("Animation") << "frm_Animationen" << Schritt(AnimationMalen) << Schritt([](frm_Angaben&) {
       frm_Animationen::Instanz().Cmd_Speichern_Click();
     });
-    QTest::newRow("Block") << "frm_Block" << Schritt([](frm_Angaben&) {
-      frm_Block& b = frm_Block::Instanz();
-      b.Pic_Tileset_MouseMove(1, 0, 15 * 16 + 1, 5 * 16 + 1);
-      b.Pic_Block_MouseMove(1, 0, 2, 2);
-      b.Verlauf().Beenden();
-    }) << Schritt([](frm_Angaben&) { frm_Block::Instanz().Cmd_Speichern_Click(); });
+    QTest::newRow("Block") << "frm_Block" << Schritt(BlockSetzen)
+                           << Schritt([](frm_Angaben&) { frm_Block::Instanz().Cmd_Speichern_Click(); });
     QTest::newRow("Kollision") << "Frm_Kolli" << Schritt([](frm_Angaben&) {
       QComboBox* wert = Frm_Kolli::Instanz().Cbo_Art[1];
       wert->setCurrentIndex((wert->currentIndex() + 1) % 256);
