@@ -1,7 +1,8 @@
 // (4) A painting stroke: 200 mouse moves with a button held, from tile 1
 // across the top row to tile 16, each delivered to the tileset view and
-// painted before the next; against the same events to a bare widget that
-// repaints one cell each.
+// painted before the next, with the recovery file kept (the ROM is open, so
+// its debounced write may fall into a stroke); against the same events to a
+// bare widget that repaints one cell each.
 // (4a, 4b) Undo and redo of such a stroke, repainted: one step of the view's
 // history, which sets back only the tiles the stroke changed.
 #include <benchmark/benchmark.h>

@@ -3,6 +3,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "Module1.h"
+#include "Ungeschrieben.h"
+
 void BeiJederWahl(QComboBox& liste, std::function<void()> klick) {
   // A pick of another entry emits the index change and then `activated` in
   // one go; only a pick of the same entry comes as `activated` alone. The mark
@@ -25,4 +28,16 @@ void Waehlen(QComboBox& liste, int index, const std::function<void()>& klick) {
     liste.setCurrentIndex(index);
   else
     klick();
+}
+
+bool BlockWechselErlaubt(QComboBox& liste, int bisher) {
+  if (Module1.LadeSperre == 1) return true;  // the other window follows a pick already asked about
+  const bool erlaubt = Ungeschrieben::Fragen([](const QWidget& f) {
+    return f.objectName() == QLatin1String("frm_Block") || f.objectName() == QLatin1String("Frm_Kolli");
+  });
+  if (!erlaubt) {
+    const QSignalBlocker sperre(liste);
+    liste.setCurrentIndex(bisher);
+  }
+  return erlaubt;
 }

@@ -12,3 +12,7 @@ void BeiJederWahl(QComboBox& liste, std::function<void()> klick);
 // Chooses entry `index`; when it is chosen already, runs `klick` itself, as a
 // choice of the same entry reloads it.
 void Waehlen(QComboBox& liste, int index, const std::function<void()>& klick);
+
+// A block picked in either block window: both read it, so their unwritten
+// changes are asked about first. Cancel puts `liste` back on `bisher`.
+bool BlockWechselErlaubt(QComboBox& liste, int bisher);

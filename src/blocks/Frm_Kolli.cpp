@@ -9,6 +9,8 @@
 #include "Kollision.h"
 #include "Module1.h"
 #include "Uebersetzung.h"
+#include "Ungeschrieben.h"
+#include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 #include "frm_Block.h"
 
@@ -32,9 +34,16 @@ void Einpassen(QLabel& label) {
 }
 }  // namespace
 
-Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
+Frm_Kolli::Frm_Kolli()
+    : QWidget(nullptr, Qt::Window),
+      m_verlauf([this](int) { return m_stand; }, [this](int, const QString& stand) { StandSetzen(stand); }) {
   Aufbauen();
-  BeiJederWahl(*Cbo_Block, [this] { Cbo_Block_Click(); });
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
+  BeiJederWahl(*Cbo_Block, [this] {
+    if (BlockWechselErlaubt(*Cbo_Block, m_block)) Cbo_Block_Click();
+  });
   connect(Cmd_Speichern, &QPushButton::clicked, this, [this] { Cmd_Speichern_Click(); });
   frm_Block::Instanz();
   ListenModus(Module1.KolliKurzListe == 1);
@@ -43,7 +52,7 @@ Frm_Kolli::Frm_Kolli() : QWidget(nullptr, Qt::Window) {
 
 void Frm_Kolli::Aufbauen() {
   setObjectName(QStringLiteral("Frm_Kolli"));
-  setWindowTitle(QCoreApplication::translate("Frm_Kolli", "Kolisions- und Blockdaten Editor"));
+  setWindowTitle(QCoreApplication::translate("Frm_Kolli", "Kolisions- und Blockdaten Editor[*]"));
   setFixedSize(470, 330);
   Dunkelblau(*this);
 
@@ -90,6 +99,38 @@ void Frm_Kolli::WerteAufbauen(int q, int x, int y) {
   Cbo_Art[q]->setObjectName(QStringLiteral("Cbo_Art(%1)").arg(q));
   for (int v = 0; v <= 0xFF; ++v) Cbo_Art[q]->addItem(HexStellen(v, 2));
   Cbo_Art[q]->setGeometry(x, y, 52, 24);
+  for (QComboBox* wahl : {Cbo_Art[q], Cbo_Art1[q]})
+    connect(wahl, &QComboBox::activated, this, [this] { WertGewaehlt(); });
+}
+
+void Frm_Kolli::WertGewaehlt() {
+  m_verlauf.Merken(0, QCoreApplication::translate("Frm_Kolli", "Kollision"));
+  m_stand = Stand();
+  m_verlauf.Beenden();
+}
+
+QString Frm_Kolli::Stand() const {
+  QStringList stand;
+  for (int q = 1; q <= 4; ++q)
+    stand << QString::number(Cbo_Art[q]->currentIndex()) << QString::number(Cbo_Art1[q]->currentIndex());
+  return stand.join(QLatin1Char(','));
+}
+
+void Frm_Kolli::StandSetzen(const QString& stand) {
+  const QStringList werte = stand.split(QLatin1Char(','));
+  for (int q = 1; q <= 4 && werte.size() == 8; ++q) {
+    Cbo_Art[q]->setCurrentIndex(werte[2 * q - 2].toInt());
+    Cbo_Art1[q]->setCurrentIndex(werte[2 * q - 1].toInt());
+  }
+  m_stand = Stand();
+}
+
+QString Frm_Kolli::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("Frm_Kolli",
+                                     "Kollisionsdaten von Block %1 (Titelset%2) sind noch nicht gespeichert.")
+      .arg(Cbo_Block->itemText(m_block))
+      .arg(HauptAuswahlIndex() + 1);
 }
 
 void Frm_Kolli::ListenModus(bool kurz) {
@@ -117,6 +158,8 @@ void Frm_Kolli::Leeren() {
     Cbo_Art[q]->setCurrentIndex(-1);
     Cbo_Art1[q]->setCurrentIndex(-1);
   }
+  m_stand = Stand();
+  m_verlauf.Leeren();
 }
 
 void Frm_Kolli::Bereit() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+#include "Bearbeitungsverlauf.h"
 #include "Bildfeld.h"
 #include "Einzeln.h"
 
@@ -23,6 +24,12 @@ class Frm_Kolli : public QWidget, public Einzeln<Frm_Kolli> {
   void Zuteilen2();
   int Ort(int Linie, int Reihe, int Brei) const;
   void Cmd_Speichern_Click();
+  // This editor and the block editor in the tiles' current colours.
+  void Umfaerben();
+
+  // One step per chosen value (one part: the four choosers' positions);
+  // reading a record starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
 
   // Short lists (only the explained values) or full lists 00..FF.
   void ListenModus(bool kurz);
@@ -48,7 +55,14 @@ class Frm_Kolli : public QWidget, public Einzeln<Frm_Kolli> {
   void Leeren();
   void Bereit();
   void TabellenLesen();
+  void WertGewaehlt();
+  QString Stand() const;
+  void StandSetzen(const QString& stand);
+  QString UngeschriebenText() const;
 
   bool m_kurz = false;
+  QString m_stand;  // the choosers' positions before the value being chosen
+  Bearbeitungsverlauf m_verlauf;
   int m_ladevorgaenge = 0;
+  int m_block = -1;  // the block read
 };

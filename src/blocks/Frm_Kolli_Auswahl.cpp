@@ -45,6 +45,7 @@ void Frm_Kolli::TabellenLesen() {
 void Frm_Kolli::Cbo_Block_Click() {
   const int i = Cbo_Block->currentIndex();
   if (i < 0 || Module1.RomDatei.isEmpty()) return;
+  m_block = i;
   Module1.KolliOrt = Kollision::SatzOffset(HexZuZahl(Lbl_Ort->text()), i + 1);
   const QByteArray satz = Dateizugriff::Lesen(Module1.RomDatei, Module1.KolliOrt, Kollision::SatzLaenge);
   ++m_ladevorgaenge;
@@ -53,6 +54,8 @@ void Frm_Kolli::Cbo_Block_Click() {
     Cbo_Art[q]->setCurrentIndex(wert);
     Cbo_Art1[q]->setCurrentIndex(Kollision::KurzIndex(wert));
   }
+  m_stand = Stand();
+  m_verlauf.Leeren();
   if (Module1.LadeSperre != 1) {
     Module1.LadeSperre = 1;
     frm_Block& block = frm_Block::Instanz();
@@ -75,6 +78,12 @@ void Frm_Kolli::Zuteilen() {
       }
     });
   }
+}
+
+void Frm_Kolli::Umfaerben() {
+  Zuteilen2();
+  frm_Block::Instanz().Umfaerben();
+  Zuteilen();
 }
 
 void Frm_Kolli::Zuteilen2() {

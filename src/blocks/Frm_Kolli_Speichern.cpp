@@ -19,7 +19,7 @@ void Frm_Kolli::Cmd_Speichern_Click() {
   schreiben.Schreiben(Module1.KolliOrt, satz);
   schreiben.Beschreibung(
       QCoreApplication::translate("Frm_Kolli", "Kollisionsdaten von Block %1 (Tileset %2) gespeichert")
-          .arg(Cbo_Block->currentText())
+          .arg(Cbo_Block->itemText(m_block))
           .arg(HauptAuswahlIndex() + 1));
-  schreiben.Ausfuehren();
+  if (schreiben.Ausfuehren()) m_verlauf.Geschrieben();
 }

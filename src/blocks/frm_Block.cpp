@@ -10,6 +10,7 @@
 #include "Dunkelblau.h"
 #include "Frm_Kolli.h"
 #include "Module1.h"
+#include "Ungeschrieben.h"
 #include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
@@ -33,13 +34,15 @@ frm_Block::frm_Block()
                 }) {
   Aufbauen();
   Verbinden();
-  VerlaufsbefehleAnlegen(*this, m_verlauf);
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
   Leeren();
 }
 
 void frm_Block::Aufbauen() {
   setObjectName(QStringLiteral("frm_Block"));
-  setWindowTitle(QCoreApplication::translate("frm_Block", "Blockdaten"));
+  setWindowTitle(QCoreApplication::translate("frm_Block", "Blockdaten[*]"));
   setFixedSize(272, 250);
   Dunkelblau(*this);
 
@@ -83,7 +86,9 @@ void frm_Block::Aufbauen() {
 }
 
 void frm_Block::Verbinden() {
-  BeiJederWahl(*Cbo_Block, [this] { Cbo_Block_Click(); });
+  BeiJederWahl(*Cbo_Block, [this] {
+    if (BlockWechselErlaubt(*Cbo_Block, m_block)) Cbo_Block_Click();
+  });
   Pic_Tileset->MouseDown = [this](int b, int s, double x, double y) { Pic_Tileset_MouseMove(b, s, x, y); };
   Pic_Tileset->MouseMove = Pic_Tileset->MouseDown;
   Pic_Block->MouseDown = [this](int b, int s, double x, double y) { Pic_Block_MouseMove(b, s, x, y); };
@@ -128,6 +133,7 @@ void frm_Block::Bereit() {
 void frm_Block::Cbo_Block_Click() {
   const int i = Cbo_Block->currentIndex();
   if (i < 0 || Module1.RomDatei.isEmpty()) return;
+  m_block = i;
   Module1.BlockOrt = Blockdaten::BlockOffset(HexZuZahl(Lbl_Pos->text()), i + 1);
   Lbl_Offset->setText(QCoreApplication::translate("frm_Block", "Offset: ") + Sechsstellig(Module1.BlockOrt));
   Lbl_Block->setText(QCoreApplication::translate("frm_Block", "Block: ") + HexStellen(i + 1, 2));
@@ -152,6 +158,19 @@ void frm_Block::Zuteilen() {
       Blockbild::Kachel(tileset, Blockdaten::Kachel(block, j), bild, (j % 4) * Seite, (j / 4) * Seite);
   });
   if (Geaendert) Geaendert();
+}
+
+void frm_Block::Umfaerben() {
+  Zuteilen();
+  if (!AktuellesTile.isEmpty()) AktuellSetzen(AktuellesTile);
+}
+
+QString frm_Block::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("frm_Block",
+                                     "Block %1 (Titelset%2): Die Änderungen sind noch nicht gespeichert.")
+      .arg(Cbo_Block->itemText(m_block))
+      .arg(HauptAuswahlIndex() + 1);
 }
 
 void frm_Block::closeEvent(QCloseEvent* event) {

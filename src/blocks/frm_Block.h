@@ -43,6 +43,10 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   // block starts it afresh.
   Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
 
+  // The block and the tileset picture in the tiles' current colours.
+  void Umfaerben();
+  QString UngeschriebenText() const;
+
   // Without a ROM there is no block to show.
   void Leeren();
   void Bereit();
@@ -73,5 +77,6 @@ class frm_Block : public QWidget, public Einzeln<frm_Block> {
   void AktuellSetzen(const QString& kachel);
 
   int m_ladevorgaenge = 0;
+  int m_block = -1;  // the block read
   Bearbeitungsverlauf m_verlauf;
 };

@@ -10,9 +10,9 @@ void frm_Block::Cmd_Speichern_Click() {
   Schreibvorgang schreiben(Module1.RomDatei, true);
   schreiben.Schreiben(Module1.BlockOrt, Blockdaten::ZuBytes(Module1.AktuellerBlock));
   schreiben.Beschreibung(QCoreApplication::translate("frm_Block", "Block %1 von Tileset %2 gespeichert")
-                             .arg(Cbo_Block->currentText())
+                             .arg(Cbo_Block->itemText(m_block))
                              .arg(HauptAuswahlIndex() + 1));
-  // On failure the placements stay, so the user can try again.
-  if (!schreiben.Ausfuehren()) return;
-  Cbo_Block_Click();
+  // On failure the placements stay, so the user can try again; on success
+  // too, with their history.
+  if (schreiben.Ausfuehren()) m_verlauf.Geschrieben();
 }

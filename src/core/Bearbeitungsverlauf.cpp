@@ -41,6 +41,20 @@ void Bearbeitungsverlauf::Wiederholen() {
   m_stapel.redo();
 }
 
+void Bearbeitungsverlauf::Einsetzen(const QString& name, const std::vector<std::pair<int, QString>>& teile) {
+  Beginnen(name);
+  for (const auto& [teil, text] : teile) {
+    Merken(teil, name);
+    m_setzen(teil, text);
+  }
+  Beenden();
+}
+
+void Bearbeitungsverlauf::Geschrieben() {
+  Beenden();
+  m_stapel.setClean();
+}
+
 void Bearbeitungsverlauf::Leeren() {
   m_offen = false;
   m_vorher.clear();

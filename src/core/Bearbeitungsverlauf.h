@@ -22,6 +22,8 @@ class Bearbeitungsverlauf {
   Bearbeitungsverlauf& operator=(const Bearbeitungsverlauf&) = delete;
 
   QUndoStack& Stapel() { return m_stapel; }
+  // No change since the content was read or written (an open step counts).
+  bool Sauber() const { return !m_offen && m_stapel.isClean(); }
 
   // Starts a step; a step still open ends first.
   void Beginnen(const QString& name);
@@ -35,8 +37,15 @@ class Bearbeitungsverlauf {
   // the stroke so far.
   void Rückgängig();
   void Wiederholen();
-  // A fresh history: the content was read again.
+  // A fresh history: the content was read again (clean there).
   void Leeren();
+  // The content was written: an open step ends and the history is clean there.
+  void Geschrieben();
+
+  // A part's text as it is now.
+  QString Teil(int teil) const { return m_lesen(teil); }
+  // Puts texts into parts as one step named `name`.
+  void Einsetzen(const QString& name, const std::vector<std::pair<int, QString>>& teile);
 
  private:
   Lesen m_lesen;

@@ -17,7 +17,13 @@ void MeldungSetzen(MeldungsFunktion funktion) { Funktion() = std::move(funktion)
 Antwort Meldung(const QString& text, const QString& titel, Knoepfe knoepfe) {
   if (Funktion()) return Funktion()(text, titel, knoepfe);
   std::fprintf(stderr, "%s: %s\n", qUtf8Printable(titel), qUtf8Printable(text));
-  return knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
+  return Ablehnung(knoepfe);
+}
+
+Antwort Ablehnung(Knoepfe knoepfe) {
+  if (knoepfe == Knoepfe::OK) return Antwort::OK;
+  const bool verwerfen = knoepfe == Knoepfe::Verwerfen || knoepfe == Knoepfe::SpeichernVerwerfen;
+  return verwerfen ? Antwort::Abbrechen : Antwort::Nein;
 }
 
 bool KeinRomOffen() {

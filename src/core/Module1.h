@@ -76,6 +76,7 @@ struct Hauptfenster {
   std::function<bool()> OriginalModus;       // Chk_Original checked
   std::function<bool()> GeheimModus;         // Chk_Geheim checked
   std::function<void(bool)> KolliListeKurz;  // collision editor list mode
+  std::function<void()> Umfaerben;           // every editor shown again in the current colours
 };
 
 inline Hauptfenster Haupt;

@@ -24,6 +24,14 @@ QByteArray BlockDerAnsicht() {
   return Tilesetblock::Bauen(texte);
 }
 
+// Written where the view's tileset is read from (or where its pointer now
+// leads): the view holds nothing unwritten any more.
+void AnsichtGeschrieben(qint64 ort, bool zeigerAufOrt, int n) {
+  const int bearbeitet = HauptAuswahlIndex() + 1;
+  const bool quelle = Module1.ZielDatei == Module1.QuellDatei && ort == HexZuZahl(Module1.QuellOffset);
+  if (quelle || (zeigerAufOrt && n == bearbeitet)) Frm_Bearbeiten::Instanz().Geschrieben(bearbeitet);
+}
+
 }  // namespace
 
 void Frm_einfügenals::Einfügen() {
@@ -61,6 +69,7 @@ void Frm_einfügenals::InTilesetsGb(qint64 v, int n) {
   w.Beschreibung(
       QCoreApplication::translate("Frm_einfuegenals", "Als Tileset %1 in 'Tilesets.gb' eingefügt").arg(n));
   if (!w.Ausfuehren()) return;
+  AnsichtGeschrieben(v - 1, false, n);
   Meldung(QCoreApplication::translate(
               "Frm_einfuegenals", "Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!")
               .arg(n));
@@ -96,6 +105,10 @@ void Frm_einfügenals::InRom(qint64 v, int n) {
                      .arg(EinfügeOffset));
   if (!w.Ausfuehren()) return;
   if (ersetzen) Zeigersatz(n) = zeiger;
+  AnsichtGeschrieben(v,
+                     ersetzen && Module1.ZielDatei == Module1.RomDatei && !HauptOriginalModus() &&
+                         !(Haupt.GeheimModus && Haupt.GeheimModus()),
+                     n);
 
   QString bericht = QCoreApplication::translate(
                         "Frm_einfuegenals", "Das Tileset wurde erfolgreich eingesetzt und zwar am Offset: ") +

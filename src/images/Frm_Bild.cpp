@@ -102,8 +102,9 @@ void Frm_Bild::Aufbauen() {
 void Frm_Bild::Verbinden() {
   connect(Opt_48128, &QRadioButton::toggled, this, [this] { Opt_Click(); });
   connect(Opt_96256, &QRadioButton::toggled, this, [this] { Opt_Click(); });
-  connect(Auswahl, &QComboBox::activated, this, [](int index) {
+  connect(Auswahl, &QComboBox::activated, this, [this](int index) {
     if (Haupt.AuswahlSetzen) Haupt.AuswahlSetzen(index);
+    Auswahl->setCurrentIndex(HauptAuswahlIndex());  // the tileset kept when the choice was cancelled
   });
   connect(Cbo_Inhalt, &QComboBox::currentIndexChanged, this, [this] { Cbo_Inhalt_Click(); });
   connect(List, &QListWidget::currentRowChanged, this, [this] { List_Click(); });

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "Dunkelblau.h"
+#include "Ungeschrieben.h"
 #include "Verlauf.h"
 
 namespace {
@@ -67,7 +68,7 @@ void Frm_Verlauf::Auffrischen() {
 
 void Frm_Verlauf::Cmd_BisHier_Click() {
   QTreeWidgetItem* zeile = Lst_Verlauf->currentItem();
-  if (!zeile) return;
+  if (!zeile || !Ungeschrieben::Fragen()) return;
   // The newest record is the first row.
   const int anzahl = static_cast<int>(Verlauf::Instanz().Eintraege().size());
   Verlauf::Instanz().BisHier(anzahl - 1 - Lst_Verlauf->indexOfTopLevelItem(zeile));

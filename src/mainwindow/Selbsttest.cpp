@@ -22,7 +22,7 @@ void SelbsttestEinrichten() {
   if (!qEnvironmentVariableIsSet("TESSARON_SELBSTTEST")) return;
   MeldungSetzen([](const QString& text, const QString& titel, Knoepfe knoepfe) {
     std::fprintf(stderr, "Meldung \"%s\": %s\n", qUtf8Printable(titel), qUtf8Printable(text));
-    return knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
+    return Ablehnung(knoepfe);
   });
   // Twice deferred: the ROM named on the command line opens once the event
   // loop runs, after this was set up.

@@ -23,6 +23,7 @@
 #include "Tilesetquelle.h"
 #include "Uebersetzung.h"
 #include "Verlauf.h"
+#include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
 namespace {
@@ -57,10 +58,14 @@ frm_Angaben::frm_Angaben(const QString& ordner) : m_ordner(ordner) {
   Aufbauen();
   MenüsAufbauen();
   HauptfensterAnbieten();
+  WiederherstellungVerbinden();
   Form_Load();
 }
 
+// Without removing the recovery file: only the program's own end does that,
+// so that a file left behind is still there for the next main window.
 frm_Angaben::~frm_Angaben() {
+  VerlaufBeobachten({});
   Verlauf::Instanz().Beobachter = {};
   AlleEntladen();
   Haupt = Hauptfenster{};
@@ -68,7 +73,7 @@ frm_Angaben::~frm_Angaben() {
 
 void frm_Angaben::Aufbauen() {
   setObjectName(QStringLiteral("frm_Angaben"));
-  setWindowTitle(QStringLiteral("Tessaron"));
+  setWindowTitle(QStringLiteral("Tessaron[*]"));
   auto* flaeche = new QWidget(this);
   flaeche->setObjectName(QStringLiteral("Flaeche"));
   flaeche->setFixedSize(4725 / 15, 2505 / 15);
@@ -90,7 +95,7 @@ void frm_Angaben::Aufbauen() {
   Auswahl->setCurrentIndex(-1);
   Auswahl->setEnabled(false);
   Auswahl->setGeometry(Twips(120, 600, 1335, 315));
-  connect(Auswahl, &QComboBox::activated, this, [this] { Auswahl_Click(); });
+  connect(Auswahl, &QComboBox::activated, this, [this](int index) { AuswahlWechseln(index); });
 
   Lbl_Ort = new QLabel(QCoreApplication::translate("frm_Angaben", "Bitte speicher Offset angeben"), flaeche);
   Lbl_Ort->setObjectName(QStringLiteral("Lbl_Ort"));
@@ -139,10 +144,11 @@ void frm_Angaben::HauptfensterAnbieten() {
   Haupt.Auswahl_Click = [this] { Auswahl_Click(); };
   Haupt.Laden = [this] { Laden(); };
   Haupt.AuswahlIndex = [this] { return Auswahl->currentIndex(); };
-  Haupt.AuswahlSetzen = [this](int index) { AuswahlSetzen(index); };
+  Haupt.AuswahlSetzen = [this](int index) { AuswahlWechseln(index); };
   Haupt.OriginalModus = [this] { return Chk_Original->isChecked(); };
   Haupt.GeheimModus = [this] { return Chk_Geheim->isChecked(); };
   Haupt.KolliListeKurz = [this](bool kurz) { KolliListenModus(kurz); };
+  Haupt.Umfaerben = [this] { Umfaerben(); };
 }
 
 void frm_Angaben::Form_Load() {
@@ -188,6 +194,8 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
     Meldung(QCoreApplication::translate("frm_Angaben", "Dies ist keine gültige Romdatei."));
     return;
   }
+  if (!AlleFragen()) return;
+  WiederherstellungBeenden();
   Module1.RomDatei = Pfad;
   // The records of moved tilesets were the previous ROM's; left standing they
   // would let an insertion skip the free-area question at their places.
@@ -206,6 +214,7 @@ void frm_Angaben::RomÖffnen(const QString& Pfad) {
   else
     Auswahl_Click();
   OriginaldatenAnbieten();
+  WiederherstellungAnbieten();
 }
 
 void frm_Angaben::AuswahlSetzen(int index) {
@@ -223,6 +232,7 @@ void frm_Angaben::Auswahl_Click() {
     return;
   }
   const int n = Auswahl->currentIndex() + 1;
+  m_bearbeitet = n - 1;
   Cmd_Pointeränd->setEnabled(true);
   Cmd_AltPointer->setVisible(false);
   Cmd_PointeruLöschen->setVisible(false);
@@ -276,11 +286,14 @@ void frm_Angaben::Laden() {
                 "Bitte kontrolieren sie ob die date vorhanden ist."),
             QCoreApplication::translate("frm_Angaben", "Fehler"));
   }
-  const auto texte =
-      Tilesetblock::Lesen(Dateizugriff::Lesen(quelle, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge));
-  ansicht.Verlauf().Leeren();
-  for (int i = 1; i <= std::min(ansicht.AnzahlTiles(), Tilesetblock::Kacheln); ++i)
-    ansicht.Fläche(i).Zuteilen(texte[i - 1]);
+  if (!m_behalten) {
+    const auto texte = Tilesetblock::Lesen(
+        Dateizugriff::Lesen(quelle, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge));
+    ansicht.Verlauf().Leeren();
+    for (int i = 1; i <= std::min(ansicht.AnzahlTiles(), Tilesetblock::Kacheln); ++i)
+      ansicht.Fläche(i).Zuteilen(texte[i - 1]);
+  }
+  ansicht.Geschrieben(Auswahl->currentIndex() + 1);
   FarbenZeigen();
   if (!ansicht.property("platziert").toBool()) {
     ansicht.move(frameGeometry().right() + 16, y());
@@ -316,6 +329,7 @@ void frm_Angaben::Txt_Ort_Change() {
 }
 
 void frm_Angaben::Chk_Original_Click() {
+  if (!SchalterFragen(Chk_Original)) return;
   const bool an = Chk_Original->isChecked();
   ZeigerTextSetzen();
   Txt_Ort->setEnabled(!an);
@@ -339,6 +353,7 @@ void frm_Angaben::Chk_Original_Click() {
 }
 
 void frm_Angaben::Chk_Geheim_Click() {
+  if (!SchalterFragen(Chk_Geheim)) return;
   const bool ohneRom = Module1.RomDatei.isEmpty();
   if (!ohneRom) Auswahl_Click();
   RomSchalterSetzen();
@@ -378,7 +393,20 @@ void frm_Angaben::RomSchalterSetzen() {
   Chk_Löschen->setEnabled(rom);
 }
 
+// Cancel puts the switch back as it was, without running its handler.
+bool frm_Angaben::SchalterFragen(QCheckBox* schalter) {
+  if (AlleFragen()) return true;
+  const QSignalBlocker sperre(schalter);
+  schalter->setChecked(!schalter->isChecked());
+  return false;
+}
+
 void frm_Angaben::closeEvent(QCloseEvent* event) {
+  if (!AlleFragen()) {
+    event->ignore();
+    return;
+  }
+  WiederherstellungBeenden();
   AlleEntladen();
   event->accept();
   QCoreApplication::quit();

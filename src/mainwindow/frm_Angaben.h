@@ -6,9 +6,13 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QString>
+#include <memory>
+#include <optional>
 
+#include "Bearbeitungsverlauf.h"
 #include "HexFeld.h"
 #include "Tilesetblock.h"
+#include "Wiederherstellungsplaner.h"
 
 // The start-up window: menus, the tileset choice, the offset box and the
 // switches that decide where tileset data comes from and goes to. Closing it
@@ -23,6 +27,12 @@ class frm_Angaben : public QMainWindow {
   void RomÖffnen(const QString& Pfad);
   void Auswahl_Click();
   void Laden();
+  // After the tiles were written: the view keeps its history, now clean, and
+  // no other editor's unwritten changes are read over.
+  void NachSchreiben();
+  // The display colours changed (options, palettes, palette assignment):
+  // every window shows its content again in them, written or not.
+  void Umfaerben();
   // The offset of tileset n's moved copy (Kopftabelle::VerschobenerZeiger):
   // the offset the view was loaded from may be older than that.
   static QString AlteKopie(int n);
@@ -186,7 +196,26 @@ class frm_Angaben : public QMainWindow {
   void VerlaufVerbinden();
   void VerlaufGeaendert(bool bewegt);
   void DateienNeuLesen();
+  // The questions before a path drops unwritten changes: every editor, the
+  // editors a tileset choice reads again, the tileset view alone.
+  bool AlleFragen();
+  bool AuswahlFragen();
+  bool AnsichtFragen();
+  void AuswahlWechseln(int index);
+  bool SchalterFragen(QCheckBox* schalter);
+  void Neuladen();
+  // Recovery after a crash
+  void WiederherstellungVerbinden();
+  void WiederherstellungBeenden();
+  void WiederherstellungAnbieten();
+  std::optional<Wiederherstellungsstand> Sicherungsstand();
+  void Wiederherstellen(const Wiederherstellungsstand& stand);
+  bool Behalten(const Bearbeitungsverlauf& verlauf) const { return m_behalten && !verlauf.Sauber(); }
 
   QString m_ordner;
   bool m_originaldatenAngeboten = false;
+  int m_bearbeitet = -1;  // the tileset the editors hold
+  bool m_behalten = false;
+  std::unique_ptr<Wiederherstellungsplaner> m_planer;
+  quint32 m_romPruefsumme = 0;
 };

@@ -4,10 +4,11 @@
 #include "Verlaufsbefehle.h"
 #include "frm_Angaben.h"
 
-// Undo and redo act on the tiles of the tileset view, the one editor whose
-// changes wait for a write command.
+// The main window shows the tileset view's marker: it is where the tiles are
+// written from.
 void frm_Angaben::BearbeitenAufbauen(QMenu* menue) {
-  const Verlaufsbefehle befehle = VerlaufsbefehleAnlegen(*this, Frm_Bearbeiten::Instanz().Verlauf());
+  const Verlaufsbefehle befehle = VerlaufsbefehleAnlegen(*this);
+  VerlaufAnmelden(*this, Frm_Bearbeiten::Instanz().Verlauf(), true);
   Cmd_Rückgängig = befehle.Cmd_Rückgängig;
   Cmd_Wiederholen = befehle.Cmd_Wiederholen;
   menue->addAction(Cmd_Rückgängig);

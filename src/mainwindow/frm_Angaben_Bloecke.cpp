@@ -15,7 +15,11 @@ QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLit
 }  // namespace
 
 void frm_Angaben::KolliAuswahl() {
-  Frm_Kolli::Instanz().Auswahl();
+  Frm_Kolli& kolli = Frm_Kolli::Instanz();
+  if (Behalten(kolli.Verlauf()) || Behalten(frm_Block::Instanz().Verlauf()))
+    kolli.Umfaerben();  // the tiles just written may differ from those it shows
+  else
+    kolli.Auswahl();
   UebersichtAnlegen();
 }
 

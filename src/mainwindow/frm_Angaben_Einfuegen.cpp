@@ -87,7 +87,7 @@ void InsRomEinfuegen(frm_Angaben& f, int n, const QByteArray& block) {
             .arg(n)
             .arg(zeigerText);
   Meldung(bericht + nichtGelöscht);
-  f.Auswahl_Click();
+  f.NachSchreiben();
 }
 }  // namespace
 
@@ -132,7 +132,7 @@ void frm_Angaben::Cmd_Einfügen_Click() {
     Meldung(QCoreApplication::translate(
                 "frm_Angaben", "Das %1.Tileset wurde erfolgreich in der Datei 'Tilesets.gb' eingesetzt!")
                 .arg(n));
-    Auswahl_Click();
+    NachSchreiben();
     return;
   }
   InsRomEinfuegen(*this, n, block);

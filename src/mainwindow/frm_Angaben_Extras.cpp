@@ -13,6 +13,7 @@ void frm_Angaben::OptionenZeigenWennAktiv() {
 
 void frm_Angaben::AnimationBeiAuswahl() {
   frm_Animationen& a = frm_Animationen::Instanz();
+  if (Behalten(a.Verlauf())) return;
   a.Animation->setCurrentIndex(0);
   a.Animation_Click();
 }

@@ -6,6 +6,7 @@
 #include "Meldung.h"
 #include "Module1.h"
 #include "Palettentabelle.h"
+#include "Ungeschrieben.h"
 #include "frm_Angaben.h"
 
 namespace {
@@ -30,7 +31,7 @@ void frm_Angaben::PalettenZuBeiAuswahl() {
   // The restore writes into the ROM, which original-data mode leaves alone.
   Cmd_OrgPalEinf->setEnabled(!Chk_Original->isChecked() && !Module1.RomDatei.isEmpty());
   if (Module1.PalettenZuGeladen == 1) {
-    Frm_PalettenZu::Instanz().RausLesen();
+    if (!Behalten(Frm_PalettenZu::Instanz().Verlauf())) Frm_PalettenZu::Instanz().RausLesen();
     return;
   }
   Frm_PalettenZu& fenster = PalettenZuFenster();
@@ -59,11 +60,13 @@ void frm_Angaben::Cmd_OriginalTilePal_Click() {
     return;
   }
   if (Chk_Original->isChecked() || Module1.RomDatei.isEmpty()) return;
+  if (!Ungeschrieben::Fragen(Frm_TilesetPal::Instanz())) return;  // the palettes are read again
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(Palettentabelle::RomOffset, Dateizugriff::Lesen(Module1.PalettenDatei, 0, laenge));
   w.Beschreibung(QCoreApplication::translate("frm_Angaben", "Original-Paletten eingefügt"));
   if (!w.Ausfuehren()) return;
   Frm_TilesetPal::Instanz().RausLesen();
+  Umfaerben();
   Meldung(QCoreApplication::translate("frm_Angaben", "Original Paletten wurde erfolgreich eingefügt."),
           QCoreApplication::translate("frm_Angaben", "Tileset-Paletten"));
 }

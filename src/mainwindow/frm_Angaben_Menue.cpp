@@ -132,11 +132,15 @@ void frm_Angaben::MenüsAufbauen() {
   bei(Cmd_BLaden, &frm_Angaben::Cmd_BLaden_Click);
   bei(Cmd_BildSpeichern, &frm_Angaben::Cmd_BildSpeichern_Click);
   bei(Cmd_OriginaldatenAnlegen, &frm_Angaben::Cmd_OriginaldatenAnlegen_Click);
-  connect(Cmd_Beenden, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+  connect(Cmd_Beenden, &QAction::triggered, this, [this] {
+    if (!AlleFragen()) return;
+    WiederherstellungBeenden();
+    QCoreApplication::exit(0);
+  });
   bei(Cmd_sucheOff, &frm_Angaben::Cmd_sucheOff_Click);
   bei(Cmd_Einfügen, &frm_Angaben::Cmd_Einfügen_Click);
   bei(Cmd_Einfügenals, &frm_Angaben::Cmd_Einfügenals_Click);
-  bei(Cmd_Laden, &frm_Angaben::Laden);
+  bei(Cmd_Laden, &frm_Angaben::Neuladen);
   bei(Cmd_LeerTile, &frm_Angaben::Cmd_LeerTile_Click);
   bei(Cmd_Pointeränd, &frm_Angaben::Cmd_Pointeränd_Click);
   bei(Cmd_AltPointer, &frm_Angaben::Cmd_AltPointer_Click);

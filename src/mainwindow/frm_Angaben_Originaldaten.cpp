@@ -90,7 +90,9 @@ QString HilfeDatei() {
 void frm_Angaben::Cmd_OriginaldatenAnlegen_Click() {
   if (KeinRomOffen()) return;
   const auto rom = Dateizugriff::Inhalt(Module1.RomDatei);
-  if (!PruefsummeAngenommen(*rom) || !MarkerVollstaendig(*rom) || !ErsetzenErlaubt() || !Schreiben(*rom))
+  // The tileset is read again afterwards.
+  if (!PruefsummeAngenommen(*rom) || !MarkerVollstaendig(*rom) || !ErsetzenErlaubt() || !AuswahlFragen() ||
+      !Schreiben(*rom))
     return;
   OriginalPointerLesen();
   // Recorded against the old original pointers, they would let an insertion

@@ -64,6 +64,7 @@ void frm_Angaben::Cmd_Pointeränd_Click() {
                                           "An diesem Ort befindet sich kein Tileset.Trotzdem ändern?"),
               {}, Knoepfe::JaNein) != Antwort::Ja)
     return;
+  if (!AuswahlFragen()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Beschreibung(QCoreApplication::translate("frm_Angaben", "Pointer von Tileset %1 auf %2 geändert")
@@ -79,6 +80,7 @@ void frm_Angaben::Cmd_AltPointer_Click() {
   if (n == 0) return;
   const QByteArray zeiger = OriginalZeiger(n);
   if (zeiger.isEmpty()) return;
+  if (!AuswahlFragen()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   w.Beschreibung(
@@ -96,6 +98,7 @@ void frm_Angaben::Cmd_PointeruLöschen_Click() {
   if (n == 0) return;
   const QByteArray zeiger = OriginalZeiger(n);
   if (zeiger.isEmpty()) return;
+  if (!AuswahlFragen()) return;
   Schreibvorgang w(Module1.RomDatei, true);
   w.Schreiben(HexZuZahl(Module1.PointerOrt), zeiger, Schreibvorgang::Art::Zeiger);
   // Only the tileset's own stored block is erased, never data a pointer set

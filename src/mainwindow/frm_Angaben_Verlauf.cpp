@@ -28,9 +28,14 @@ void frm_Angaben::VerlaufVerbinden() {
   connect(Cmd_Verlauf, &QAction::triggered, this, [this] { Cmd_Verlauf_Click(); });
 }
 
-void frm_Angaben::Cmd_Zurücknehmen_Click() { Verlauf::Instanz().Zuruecknehmen(); }
+// The files are read again afterwards.
+void frm_Angaben::Cmd_Zurücknehmen_Click() {
+  if (AlleFragen()) Verlauf::Instanz().Zuruecknehmen();
+}
 
-void frm_Angaben::Cmd_Erneut_Click() { Verlauf::Instanz().Erneut(); }
+void frm_Angaben::Cmd_Erneut_Click() {
+  if (AlleFragen()) Verlauf::Instanz().Erneut();
+}
 
 void frm_Angaben::Cmd_Verlauf_Click() {
   Frm_Verlauf::Instanz().Auffrischen();

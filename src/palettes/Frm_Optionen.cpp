@@ -142,17 +142,19 @@ void Frm_Optionen::Speichern() {
     einstellungen.setValue(OptionenSchluessel, text);
 }
 
+// The tiles are coloured again where they are: unwritten painting and its
+// history stay.
 void Frm_Optionen::Farben_Click() {
   if (m_laden == 1) return;
   Speichern();
-  HauptAuswahlClick();
+  if (Haupt.Umfaerben) Haupt.Umfaerben();
 }
 
 void Frm_Optionen::Zeit_Click() {
   if (m_laden == 1) return;
   Speichern();
   Module1.Tageszeit = Zeit->currentIndex();
-  HauptAuswahlClick();
+  if (Haupt.Umfaerben) Haupt.Umfaerben();
 }
 
 void Frm_Optionen::AnsichtNeu(int grösse) {

@@ -7,11 +7,18 @@
 #include "Dunkelblau.h"
 #include "Farbmodell.h"
 #include "Module1.h"
+#include "Ungeschrieben.h"
+#include "Verlaufsbefehle.h"
 #include "Zuordnung.h"
 
-Frm_PalettenZu::Frm_PalettenZu() {
+Frm_PalettenZu::Frm_PalettenZu()
+    : m_verlauf([this](int i) { return m_pal[i]->text(); },
+                [this](int i, const QString& ziffer) { ZifferSetzen(i, ziffer); }) {
   setObjectName(QStringLiteral("Frm_PalettenZu"));
-  setWindowTitle(QCoreApplication::translate("Frm_PalettenZu", "Palettenzuordnung der Tilesets"));
+  setWindowTitle(QCoreApplication::translate("Frm_PalettenZu", "Palettenzuordnung der Tilesets[*]"));
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
   setAttribute(Qt::WA_DeleteOnClose);
   Dunkelblau(*this);
   setFixedSize(416, 214);
@@ -110,6 +117,7 @@ void Frm_PalettenZu::Pal_Click(int Index) {
   m_waechter = true;
   QPushButton* knopf = m_pal[Index];
   const int p = Palette();
+  m_verlauf.Merken(Index, QCoreApplication::translate("Frm_PalettenZu", "Palette zuordnen"));
   if (Ziffer(knopf) != p) {
     knopf->setText(QString::number(p));
     knopf->setChecked(true);
@@ -119,7 +127,20 @@ void Frm_PalettenZu::Pal_Click(int Index) {
   } else {
     knopf->setChecked(true);  // palette 7 cannot be taken away
   }
+  m_verlauf.Beenden();
   m_waechter = false;
+}
+
+void Frm_PalettenZu::ZifferSetzen(int i, const QString& ziffer) {
+  m_pal[i]->setText(ziffer);
+  m_pal[i]->setChecked(Ziffer(m_pal[i]) == Palette());
+}
+
+QString Frm_PalettenZu::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("Frm_PalettenZu",
+                                     "Die Palettenzuordnung von Titelset%1 ist noch nicht gespeichert.")
+      .arg(HauptAuswahlIndex() + 1);
 }
 
 void Frm_PalettenZu::showEvent(QShowEvent* event) {
@@ -135,6 +156,10 @@ void Frm_PalettenZu::Form_Activate() {
 }
 
 void Frm_PalettenZu::closeEvent(QCloseEvent* event) {
+  if (!Ungeschrieben::Fragen(*this)) {
+    event->ignore();
+    return;
+  }
   Form_Unload();
   event->accept();
 }

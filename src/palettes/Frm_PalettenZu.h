@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "Bearbeitungsverlauf.h"
 #include "Einzeln.h"
 #include "Palettenlabel.h"
 
@@ -33,6 +34,10 @@ class Frm_PalettenZu : public QWidget, public Einzeln<Frm_PalettenZu> {
   void GrössePal();
   void AnordnenPal();
 
+  // One step per clicked tile (parts: tiles 1..96, texts: palette digits);
+  // reading the assignment starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
+
   QComboBox* Paletten = nullptr;
   std::array<QLabel*, 5> Label{};             // Label1 .. Label4
   std::array<Palettenlabel*, 5> Lbl_Farbe{};  // 1..4
@@ -48,10 +53,13 @@ class Frm_PalettenZu : public QWidget, public Einzeln<Frm_PalettenZu> {
   void Form_Unload();
   int Palette() const;
   static int Ziffer(const QPushButton* knopf);
+  void ZifferSetzen(int i, const QString& ziffer);
+  QString UngeschriebenText() const;
 
   std::array<QPushButton*, 97> m_pal{};
   int m_reihen = 6;
   int m_linien = 16;
   bool m_waechter = false;
   int m_wiederherstellen = 0;
+  Bearbeitungsverlauf m_verlauf;
 };

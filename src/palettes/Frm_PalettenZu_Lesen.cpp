@@ -5,6 +5,7 @@
 #include "Kopftabelle.h"
 #include "Meldung.h"
 #include "Module1.h"
+#include "Ungeschrieben.h"
 #include "Zahlen.h"
 #include "Zuordnung.h"
 
@@ -34,6 +35,7 @@ QByteArray Frm_PalettenZu::RausLesen() {
   const QString ziffern = Zuordnung::Ziffern(feld);
   for (int i = 1; i <= Zuordnung::Tiles; ++i) m_pal[i]->setText(ziffern.mid(i - 1, 1));
   Paletten_Click();
+  m_verlauf.Leeren();
   Module1.ZuordnungGeladen = -1;
   return feld;
 }
@@ -49,14 +51,15 @@ void Frm_PalettenZu::Cmd_Speichern_Click() {
   w.Beschreibung(QCoreApplication::translate("Frm_PalettenZu", "Palettenzuordnung von Tileset %1 gespeichert")
                      .arg(HauptAuswahlIndex() + 1));
   if (!w.Ausfuehren()) return;
-  HauptAuswahlClick();
+  m_verlauf.Geschrieben();
+  if (Haupt.Umfaerben) Haupt.Umfaerben();
 }
 
 void Frm_PalettenZu::OriginalEinf() {
   // The restore writes into the ROM; in original-data mode the main window
   // does not offer it, and without a ROM there is nothing to write to.
   const int k = HauptAuswahlIndex();
-  if (Module1.RomDatei.isEmpty() || HauptOriginalModus() || k < 0) return;
+  if (Module1.RomDatei.isEmpty() || HauptOriginalModus() || k < 0 || !Ungeschrieben::Fragen(*this)) return;
   Module1.ZuordnungBasis = Hex(Zuordnung::SeitenBasis);
   m_wiederherstellen = 1;
   const QByteArray feld = RausLesen();
@@ -73,5 +76,5 @@ void Frm_PalettenZu::OriginalEinf() {
     RausLesen();  // show again what the ROM still holds
     return;
   }
-  HauptAuswahlClick();
+  if (Haupt.Umfaerben) Haupt.Umfaerben();
 }

@@ -9,6 +9,8 @@
 #include "Flaeche.h"
 #include "Module1.h"
 #include "Palettentabelle.h"
+#include "Ungeschrieben.h"
+#include "Verlaufsbefehle.h"
 
 namespace {
 constexpr std::uint32_t RoterRand = 255;
@@ -28,9 +30,14 @@ class Sperre {
 
 }  // namespace
 
-Frm_TilesetPal::Frm_TilesetPal() {
+Frm_TilesetPal::Frm_TilesetPal()
+    : m_verlauf([this](int) { return Farbtexte(); },
+                [this](int, const QString& texte) { FarbtexteSetzen(texte); }) {
   setObjectName(QStringLiteral("Frm_TilesetPal"));
-  setWindowTitle(QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
+  setWindowTitle(QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten[*]"));
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_PalSpeichern_Click(); });
   Dunkelblau(*this);
   setFixedSize(424, 206);
   Aufbauen();
@@ -97,6 +104,8 @@ void Frm_TilesetPal::SchieberAufbauen() {
   connect(SRot, &QScrollBar::valueChanged, this, [this] { Schieber_Change(SRot, Rot); });
   connect(SGrün, &QScrollBar::valueChanged, this, [this] { Schieber_Change(SGrün, Grün); });
   connect(SBlau, &QScrollBar::valueChanged, this, [this] { Schieber_Change(SBlau, Blau); });
+  for (QScrollBar* s : {SRot, SGrün, SBlau})
+    connect(s, &QScrollBar::sliderReleased, this, [this] { m_verlauf.Beenden(); });
 }
 
 void Frm_TilesetPal::KnoepfeAufbauen() {
@@ -140,21 +149,59 @@ void Frm_TilesetPal::RausLesen() {
     Paletten->setCurrentIndex(0);
   }
   Zeit->setCurrentIndex(std::clamp(Module1.Tageszeit, 0, Palettentabelle::Zeiten - 1));
-  Zeit_Click();
+  Anzeigen();
 }
 
-void Frm_TilesetPal::Zeit_Click() { Anzeigen(); }
-void Frm_TilesetPal::Paletten_Click() { Anzeigen(); }
+void Frm_TilesetPal::Zeit_Click() {
+  if (WechselFragen()) Anzeigen();
+}
+void Frm_TilesetPal::Paletten_Click() {
+  if (WechselFragen()) Anzeigen();
+}
+
+// Another palette shown would drop the colours not yet saved; Cancel keeps
+// the palette they belong to.
+bool Frm_TilesetPal::WechselFragen() {
+  if (Ungeschrieben::Fragen(*this)) return true;
+  Zeit->setCurrentIndex(m_zeit);
+  Paletten->setCurrentIndex(m_palette);
+  return false;
+}
 
 void Frm_TilesetPal::Anzeigen() {
   if (Module1.LadeSperre == 1) return;
   const int t = std::max(Zeit->currentIndex(), 0);
   const int p = std::max(Paletten->currentIndex(), 0);
+  m_zeit = t;
+  m_palette = p;
   for (int c = 1; c <= 4; ++c) {
     Lbl_Farbe[c]->setText(Module1.PalettenWerte[t][p][c]);
     Lbl_Farbe_Change(c);
   }
   Lbl_Farbe_Click(1);
+  m_verlauf.Leeren();
+}
+
+QString Frm_TilesetPal::Farbtexte() const {
+  QStringList texte;
+  for (int c = 1; c <= 4; ++c) texte << Lbl_Farbe[c]->text();
+  return texte.join(QLatin1Char(','));
+}
+
+void Frm_TilesetPal::FarbtexteSetzen(const QString& texte) {
+  const QStringList t = texte.split(QLatin1Char(','));
+  for (int c = 1; c <= 4 && t.size() == 4; ++c) {
+    Lbl_Farbe[c]->setText(t[c - 1]);
+    Lbl_Farbe_Change(c);
+  }
+  Lbl_Farbe_Click(m_farbe);
+}
+
+QString Frm_TilesetPal::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("Frm_TilesetPal",
+                                     "Tileset-Paletten: %1 (%2) ist noch nicht gespeichert.")
+      .arg(Paletten->itemText(m_palette), Zeit->itemText(m_zeit));
 }
 
 void Frm_TilesetPal::Lbl_Farbe_Change(int Index) {
@@ -185,7 +232,11 @@ void Frm_TilesetPal::SchieberSetzen(const QString& Tripel) {
 
 void Frm_TilesetPal::Schieber_Change(QScrollBar* schieber, QLabel* kanal) {
   kanal->setText(QString::number(schieber->value() * 8));
-  if (Module1.LadeSperre != 1) FarbAnsicht();
+  if (Module1.LadeSperre == 1) return;
+  // A drag is one step, from press to release.
+  m_verlauf.Merken(0, QCoreApplication::translate("Frm_TilesetPal", "Farbe ändern"));
+  FarbAnsicht();
+  if (!schieber->isSliderDown()) m_verlauf.Beenden();
 }
 
 void Frm_TilesetPal::FarbAnsicht() {

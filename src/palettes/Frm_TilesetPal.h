@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "Bearbeitungsverlauf.h"
 #include "Einzeln.h"
 #include "Farbmodell.h"
 #include "Palettenform.h"
@@ -26,6 +27,10 @@ class Frm_TilesetPal : public QWidget, public Einzeln<Frm_TilesetPal> {
   void RausLesen();
   void TPalette(const QString& HexWert);
   int AktuelleFarbe() const { return m_farbe; }
+
+  // One step per colour change (one part: the four colour texts shown);
+  // showing another palette starts it afresh.
+  Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
 
   // The colour model, for the windows that colour tiles.
   static QString Farbauswerten(const QString& Farbtext, const QString& Art) {
@@ -79,6 +84,13 @@ class Frm_TilesetPal : public QWidget, public Einzeln<Frm_TilesetPal> {
   void FarbAnsicht();
   void RaenderZeigen();
   QString Datei() const;
+  bool WechselFragen();
+  QString Farbtexte() const;
+  void FarbtexteSetzen(const QString& texte);
+  QString UngeschriebenText() const;
 
   int m_farbe = 1;
+  int m_zeit = 0;  // the palette shown
+  int m_palette = 0;
+  Bearbeitungsverlauf m_verlauf;
 };

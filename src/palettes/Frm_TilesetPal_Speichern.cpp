@@ -17,7 +17,10 @@ void Frm_TilesetPal::Cmd_HexRGB_Click() {
             QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
     return;
   }
+  m_verlauf.Beginnen(QCoreApplication::translate("Frm_TilesetPal", "Farbe ändern"));
+  m_verlauf.Merken(0, {});
   TPalette(Wert->text());
+  m_verlauf.Beenden();
 }
 
 void Frm_TilesetPal::Cmd_PalSpeichern_Click() {
@@ -35,6 +38,8 @@ void Frm_TilesetPal::Cmd_PalSpeichern_Click() {
           .arg(Zeit->itemText(t).mid(2).remove(QCoreApplication::translate("Frm_TilesetPal", " Palette"))));
   if (!w.Ausfuehren()) return;
   Module1.PalettenWerte[t][p] = texte;
+  m_verlauf.Geschrieben();
+  if (Haupt.Umfaerben) Haupt.Umfaerben();
   Meldung(QCoreApplication::translate("Frm_TilesetPal", "Palette wurde erfolgreich geendert."),
           QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
 }

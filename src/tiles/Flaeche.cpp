@@ -120,6 +120,9 @@ void Fläche::Farbenübergabe(const QString& f1, const QString& f2, const QStrin
   const QString* texte[] = {&f1, &f2, &f3, &f4};
   for (int n = 1; n <= 4; ++n)
     m_anzeigefarbe[n] = static_cast<std::uint32_t>(texte[n - 1]->toLongLong() & 0xFFFFFF);
+  // The cells show the new colours at once: what was painted stays as it is.
+  SetzeAlle(m_nummer);
+  Farben(m_linksNummer, m_rechtsNummer);
 }
 
 QString Fläche::FarbenRückgabe() const {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Module1.h"
+#include "Ungeschrieben.h"
 #include "Verlaufsbefehle.h"
 
 namespace {
@@ -17,14 +18,35 @@ Frm_Bearbeiten::Frm_Bearbeiten()
       m_verlauf([this](int i) { return Fläche(i).DirektZurück(); },
                 [this](int i, const QString& zellen) { Fläche(i).Direkt(zellen); }) {
   setObjectName(QStringLiteral("Frm_Bearbeiten"));
-  setWindowTitle(QCoreApplication::translate("Frm_Bearbeiten", "Tileset aussehen"));
+  setWindowTitle(QCoreApplication::translate("Frm_Bearbeiten", "Tileset aussehen[*]"));
   m_flaeche[0] = new ::Fläche(this);
   m_flaeche[0]->setObjectName(QStringLiteral("Fläche(0)"));
   m_flaeche[0]->move(0, 0);
   TileVerbinden(0);
   AnzahlLinien = AnzahlReihen = 0;
   Module1.TileZähler = 0;
-  VerlaufsbefehleAnlegen(*this, m_verlauf);
+  VerlaufAnmelden(*this, m_verlauf, true);
+  Ungeschrieben::Anmelden(*this, [this] { return UngeschriebenText(); });
+}
+
+void Frm_Bearbeiten::Geschrieben(int n) {
+  m_tileset = n;
+  for (int i = 1; i <= m_anzahl; ++i) m_geschrieben[i] = Fläche(i).DirektZurück();
+  m_verlauf.Geschrieben();
+}
+
+QString Frm_Bearbeiten::UngeschriebenText() const {
+  if (m_tileset < 1 || m_verlauf.Sauber()) return {};
+  int anzahl = 0;
+  for (int i = 1; i <= m_anzahl; ++i) anzahl += m_flaeche[i]->DirektZurück() != m_geschrieben[i];
+  if (anzahl == 0) return {};
+  return anzahl == 1
+             ? QCoreApplication::translate("Frm_Bearbeiten", "Titelset%1: 1 Tile ist noch nicht geschrieben.")
+                   .arg(m_tileset)
+             : QCoreApplication::translate("Frm_Bearbeiten",
+                                           "Titelset%1: %2 Tiles sind noch nicht geschrieben.")
+                   .arg(m_tileset)
+                   .arg(anzahl);
 }
 
 void Frm_Bearbeiten::TileVerbinden(int i) {
@@ -36,6 +58,7 @@ void Frm_Bearbeiten::TileVerbinden(int i) {
 
 void Frm_Bearbeiten::GrösseTile(int Reihen, int Linien) {
   m_verlauf.Leeren();  // its steps name the tiles about to go
+  m_tileset = 0;
   for (int i = m_anzahl; i >= 1; --i) {
     delete m_flaeche[i];
     m_flaeche[i] = nullptr;

@@ -34,6 +34,12 @@ class Frm_Bearbeiten : public QWidget, public Einzeln<Frm_Bearbeiten> {
   // The undo history of the tiles (parts: tile indices, texts: cell texts).
   // Loading a tileset starts it afresh.
   Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
+  // The tiles now shown are those of tileset n in its file (read or just
+  // written): the history becomes clean there, and what is unwritten is
+  // counted against them.
+  void Geschrieben(int n);
+  // "Titelset3: 5 Tiles sind noch nicht geschrieben.", or empty.
+  QString UngeschriebenText() const;
   // Runs `aenderung` over the whole view as one undo step named `name`.
   void AlleÄndern(const QString& name, const std::function<void()>& aenderung);
 
@@ -49,6 +55,8 @@ class Frm_Bearbeiten : public QWidget, public Einzeln<Frm_Bearbeiten> {
   void StrichMerken(int i);
 
   std::array<::Fläche*, 97> m_flaeche{};
+  std::array<QString, 97> m_geschrieben;
+  int m_tileset = 0;
   int m_anzahl = 0;
   Bearbeitungsverlauf m_verlauf;
 };

@@ -1,5 +1,6 @@
 #include "frm_Animationen.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 #include "Dateizugriff.h"
@@ -8,6 +9,7 @@
 #include "Frm_Farben.h"
 #include "Kachel.h"
 #include "Module1.h"
+#include "Ungeschrieben.h"
 #include "Verlaufsbefehle.h"
 #include "Zahlen.h"
 
@@ -23,14 +25,16 @@ frm_Animationen::frm_Animationen()
                 [this](int i, const QString& zellen) { Bild[i]->Direkt(zellen); }) {
   setAttribute(Qt::WA_DeleteOnClose);
   Aufbauen();
-  VerlaufsbefehleAnlegen(*this, m_verlauf);
+  VerlaufAnmelden(*this, m_verlauf);
+  Ungeschrieben::Anmelden(
+      *this, [this] { return UngeschriebenText(); }, [this] { Cmd_Speichern_Click(); });
   AnimOffset = {QString(), QStringLiteral("FC348"), QStringLiteral("FC3A7")};
   AnimPalette = {0, 6, 1};
 }
 
 void frm_Animationen::Aufbauen() {
   setObjectName(QStringLiteral("frm_Animationen"));
-  setWindowTitle(QCoreApplication::translate("frm_Animationen", "Animationen editieren"));
+  setWindowTitle(QCoreApplication::translate("frm_Animationen", "Animationen editieren[*]"));
   Dunkelblau(*this);
   setFixedSize(3645 / 15, 1575 / 15);
 
@@ -40,7 +44,13 @@ void frm_Animationen::Aufbauen() {
                        QCoreApplication::translate("frm_Animationen", "Blumen")});
   Animation->setCurrentIndex(-1);
   Animation->setGeometry(Twips(240, 120, 1575, 315));
-  connect(Animation, &QComboBox::activated, this, [this] { Animation_Click(); });
+  // Another entry would drop the frames not yet saved; Cancel keeps the one shown.
+  connect(Animation, &QComboBox::activated, this, [this] {
+    if (Ungeschrieben::Fragen(*this))
+      Animation_Click();
+    else
+      Animation->setCurrentIndex(m_gezeigt);
+  });
 
   Cmd_Speichern = new QPushButton(QCoreApplication::translate("frm_Animationen", "&Speichern"), this);
   Cmd_Speichern->setObjectName(QStringLiteral("Cmd_Speichern"));
@@ -70,16 +80,8 @@ void frm_Animationen::BildVerbinden(int i) {
 void frm_Animationen::Animation_Click() {
   const int a = Animation->currentIndex() + 1;
   if (a < 1) return;
-  const int t = std::clamp(Module1.Tageszeit, 0, 4);
-  for (int k = 1; k <= 4; ++k) {
-    const QString hex = Farbauswerten(Module1.PalettenWerte[t][AnimPalette[a]][k], QStringLiteral("hex"));
-    AnimFarbe[k] = static_cast<std::uint32_t>(HexZuZahl(hex));
-  }
-  for (int i = 1; i <= 4; ++i) {
-    Bild[i]->Farbenübergabe(QString::number(AnimFarbe[1]), QString::number(AnimFarbe[2]),
-                            QString::number(AnimFarbe[3]), QString::number(AnimFarbe[4]));
-    Bild[i]->Farben(Module1.FarbeLinks, Module1.FarbeRechts);
-  }
+  m_gezeigt = a - 1;
+  Umfaerben();
   // Without a ROM (original-data mode) the tiles show empty.
   const QByteArray bytes =
       Module1.RomDatei.isEmpty()
@@ -91,6 +93,21 @@ void frm_Animationen::Animation_Click() {
   Cmd_Speichern->setEnabled(!Module1.RomDatei.isEmpty());
 }
 
+void frm_Animationen::Umfaerben() {
+  const int a = Animation->currentIndex() + 1;
+  if (a < 1) return;
+  const int t = std::clamp(Module1.Tageszeit, 0, 4);
+  for (int k = 1; k <= 4; ++k) {
+    const QString hex = Farbauswerten(Module1.PalettenWerte[t][AnimPalette[a]][k], QStringLiteral("hex"));
+    AnimFarbe[k] = static_cast<std::uint32_t>(HexZuZahl(hex));
+  }
+  for (int i = 1; i <= 4; ++i) {
+    Bild[i]->Farbenübergabe(QString::number(AnimFarbe[1]), QString::number(AnimFarbe[2]),
+                            QString::number(AnimFarbe[3]), QString::number(AnimFarbe[4]));
+    Bild[i]->Farben(Module1.FarbeLinks, Module1.FarbeRechts);
+  }
+}
+
 void frm_Animationen::Cmd_Speichern_Click() {
   const int a = Animation->currentIndex() + 1;
   if (a < 1 || Module1.RomDatei.isEmpty()) return;
@@ -100,5 +117,19 @@ void frm_Animationen::Cmd_Speichern_Click() {
   w.Schreiben(HexZuZahl(AnimOffset[a]), bytes);
   w.Beschreibung(QCoreApplication::translate("frm_Animationen", "Animation '%1' gespeichert")
                      .arg(Animation->currentText()));
-  w.Ausfuehren();
+  if (w.Ausfuehren()) m_verlauf.Geschrieben();
+}
+
+QString frm_Animationen::UngeschriebenText() const {
+  if (m_verlauf.Sauber()) return {};
+  return QCoreApplication::translate("frm_Animationen",
+                                     "Animation '%1': Die Änderungen sind noch nicht gespeichert.")
+      .arg(Animation->itemText(m_gezeigt));
+}
+
+void frm_Animationen::closeEvent(QCloseEvent* event) {
+  if (Ungeschrieben::Fragen(*this))
+    event->accept();
+  else
+    event->ignore();
 }

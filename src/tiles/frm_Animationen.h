@@ -12,7 +12,8 @@
 
 // "Animationen editieren": the four tiles of the water or the flower
 // animation, painted in the animation's palette at the current time of day
-// and written straight back into the ROM. Closing the window discards it.
+// and written straight back into the ROM. Closing the window discards it,
+// after asking when it holds unwritten changes.
 class frm_Animationen : public QWidget, public Einzeln<frm_Animationen> {
  public:
   frm_Animationen();
@@ -21,6 +22,8 @@ class frm_Animationen : public QWidget, public Einzeln<frm_Animationen> {
   // chosen already, so the editor always shows what the ROM holds.
   void Animation_Click();
   void Cmd_Speichern_Click();
+  // The tiles in the palette of the current time of day, as they are.
+  void Umfaerben();
 
   // One step per stroke (parts: Bild 1..4); choosing an animation starts it afresh.
   Bearbeitungsverlauf& Verlauf() { return m_verlauf; }
@@ -35,9 +38,14 @@ class frm_Animationen : public QWidget, public Einzeln<frm_Animationen> {
   std::array<int, 3> AnimPalette{};
   std::array<std::uint32_t, 5> AnimFarbe{};  // 1..4
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void Aufbauen();
+  QString UngeschriebenText() const;
   void BildVerbinden(int i);
 
   Bearbeitungsverlauf m_verlauf;
+  int m_gezeigt = -1;  // the entry read
 };

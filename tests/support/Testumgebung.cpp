@@ -35,6 +35,7 @@ Testumgebung::Testumgebung(const Rombau::Plan& p, bool mitFenster) : plan(p) {
     qFatal("Die Testdaten konnten nicht geschrieben werden: %s", qPrintable(m_ordner.path()));
   MeldungsBoxBeantworter([this](QMessageBox& box) {
     meldungen.push_back({box.windowTitle(), box.text()});
+    if (box.standardButtons() & QMessageBox::Discard) return verwerfen;
     return box.standardButtons() & QMessageBox::Yes ? antwort : QMessageBox::Ok;
   });
   // Backup copies carry the time in their names, so no two runs of a test

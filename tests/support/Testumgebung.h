@@ -24,7 +24,8 @@ constexpr qint64 VerschobenOrt5 = 0x1C1000;
 }  // namespace Testdaten
 
 // One test's world: the folder, the data in it, the main window over it, and
-// every message the program showed (answered with `antwort` for Yes/No).
+// every message the program showed (answered with `antwort` for Yes/No, with
+// `verwerfen` before unwritten changes go).
 class Testumgebung {
  public:
   explicit Testumgebung(const Rombau::Plan& plan = Testdaten::Plan(), bool mitFenster = true);
@@ -46,6 +47,7 @@ class Testumgebung {
   };
   std::vector<Box> meldungen;
   QMessageBox::StandardButton antwort = QMessageBox::No;
+  QMessageBox::StandardButton verwerfen = QMessageBox::Discard;
   // The texts of all messages so far, joined.
   QString Texte() const;
 

@@ -37,7 +37,7 @@ class TestAnimationen : public QObject {
   void init() { Welt::Optionen({}); }
 
   // Water in palette 6, flowers in palette 1, of the time of day the options
-  // show; a new time of day chooses the first entry again in its colours.
+  // show; a new time of day shows the same entry in its colours.
   void lesen() {
     Testumgebung u;
     Welt::Offen(u);
@@ -47,7 +47,7 @@ class TestAnimationen : public QObject {
     Frm_Optionen& o = Frm_Optionen::Instanz();
     o.Zeit->setCurrentIndex(3);
     emit o.Zeit->activated(3);
-    PruefeBilder(u.plan.wasser, Welt::PlanFarben(u.plan, 3, 6));
+    PruefeBilder(u.plan.blumen, Welt::PlanFarben(u.plan, 3, 1));
   }
 
   // Also when the palette holds one colour four times the tiles keep their

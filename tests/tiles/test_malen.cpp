@@ -65,9 +65,9 @@ void Malen(QWidget& w, const QList<QPoint>& punkte, Qt::KeyboardModifiers m = {}
   QTest::mouseRelease(&w, knopf, m, punkte.last());
 }
 
-// Steps 1 and 2 in an editor, taken back and redone with its keys; reading
-// its content again starts a fresh history.
-void ZweiSchritte(QWidget& fenster, const std::function<QByteArray()>& inhalt,
+// Steps 1 and 2 in an editor, taken back and redone with the keys while its
+// window is active; reading its content again starts a fresh history.
+void ZweiSchritte(frm_Angaben& f, QWidget& fenster, const std::function<QByteArray()>& inhalt,
                   const std::function<void(int)>& schritt, const std::function<void()>& neuLesen) {
   fenster.show();
   fenster.activateWindow();
@@ -86,7 +86,7 @@ void ZweiSchritte(QWidget& fenster, const std::function<QByteArray()>& inhalt,
     QCOMPARE(inhalt(), erwartet);
   }
   neuLesen();
-  QVERIFY(!fenster.findChild<QAction*>(QStringLiteral("Cmd_Rückgängig"))->isEnabled());
+  QVERIFY(!f.Cmd_Rückgängig->isEnabled());
 }
 
 }  // namespace
@@ -258,17 +258,17 @@ class TestMalen : public QObject {
   // editor (a drag, then one placed tile) keep histories of their own.
   void animationen() {
     Testumgebung u;
-    Welt::Offen(u);
+    frm_Angaben& f = Welt::Offen(u);
     frm_Animationen& a = frm_Animationen::Instanz();
     for (int i = 1; i <= 2; ++i) a.Bild[i]->Direkt(QString(64, QLatin1Char('4')));
     const auto inhalt = [&a] { return (a.Bild[1]->DirektZurück() + a.Bild[2]->DirektZurück()).toLatin1(); };
     const auto strich = [&a](int n) { Malen(*a.Bild[n], {{2, 2}, {37, 37}}, {}, Qt::MouseButton(n)); };
-    ZweiSchritte(a, inhalt, strich, [&a] { emit a.Animation->activated(0); });
+    ZweiSchritte(f, a, inhalt, strich, [&a] { emit a.Animation->activated(0); });
   }
 
   void bloecke() {
     Testumgebung u;
-    Welt::Offen(u);
+    frm_Angaben& f = Welt::Offen(u);
     frm_Block& b = frm_Block::Instanz();
     b.Pic_Tileset_MouseMove(1, 0, 15 * 16 + 1, 5 * 16 + 1);  // tile 5F
     const auto inhalt = [&b] {
@@ -277,7 +277,7 @@ class TestMalen : public QObject {
     };
     const QList<QPoint> striche[] = {{{2, 2}, {20, 2}, {60, 2}}, {{2, 50}}};
     const auto strich = [&](int n) { Malen(*b.Pic_Block, striche[n - 1]); };
-    ZweiSchritte(b, inhalt, strich, [&b] { b.Cbo_Block_Click(); });
+    ZweiSchritte(f, b, inhalt, strich, [&b] { b.Cbo_Block_Click(); });
   }
 };
 
