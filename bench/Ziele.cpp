@@ -32,6 +32,8 @@ const Ziel Ziele[] = {
      "the insertion", 5.0, -1},
     {"9 Tileset export, 128x48 PNG", "Bild_Speichern", "Png_Tileset", "QImage::save", 5.0, -1},
     {"10 Block sheet, 127 blocks PNG", "Bloecke_Speichern", "Png_Bloecke", "QImage::save", 20.0, -1},
+    {"11 Recovery write, 96 tiles + 4 KiB", "Wiederherstellung_Schreiben", "Datei_Schreiben",
+     "QSaveFile alone", 5.0, -1},
 };
 
 std::string Maschine() {
