@@ -1,5 +1,6 @@
-// The recovery file reader on arbitrary bytes, both as a whole file and as the
-// fields inside an intact header and checksum (which random bytes never hit).
+// The recovery file reader on arbitrary bytes, as a file and as its fields.
+// The fields are also read inside an intact header and checksum, which random
+// bytes never hit.
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
