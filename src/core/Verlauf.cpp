@@ -18,7 +18,7 @@ qint64 Verlauf::Eintrag::Bytes() const {
   return n;
 }
 
-Verlauf::Satz::Satz() { Instanz().m_satz.emplace(); }
+Verlauf::Satz::Satz() { Instanz().m_satz = Eintrag(); }
 
 Verlauf::Satz::~Satz() { Instanz().m_satz.reset(); }
 
