@@ -41,6 +41,8 @@ const Ziel Ziele[] = {
     {"12 IPS patch, moved tileset, make", "Ips_Erstellen", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
     {"12 IPS patch, apply", "Ips_Anwenden", "Rom_Crc32", "CRC32 of the ROM", 20.0, -1},
     {"13 Test-play until emulator started", "Testspiel_Starten", "Start_Nackt", "startDetached", 30.0, -1},
+    {"14 Recovery write, 96 tiles + 4 KiB", "Wiederherstellung_Schreiben", "Datei_Schreiben",
+     "QSaveFile alone", 5.0, -1},
 };
 
 std::string Maschine() {

@@ -7,6 +7,7 @@
 
 #include "Dateizugriff.h"
 #include "Meldung.h"
+#include "Verlauf.h"
 
 namespace {
 void Fehler(const QString& text) { Meldung(text, QCoreApplication::translate("Dateisatz", "Fehler")); }
@@ -66,6 +67,7 @@ bool Dateisatz::WieVorher(const Eintrag& e) {
 bool Dateisatz::Ausfuehren() {
   for (Eintrag& e : m_dateien)
     if (!Vorher(e)) return false;
+  Verlauf::Satz satz;
   for (size_t i = 0; i < m_dateien.size(); ++i) {
     if (Schreiben(m_dateien[i].pfad, m_dateien[i].neu, m_beschreibung)) continue;
     // The failed file itself may have been created, or written but not cut
@@ -87,5 +89,6 @@ bool Dateisatz::Ausfuehren() {
     Fehler(text);
     return false;
   }
+  satz.Aufnehmen();
   return true;
 }

@@ -9,10 +9,11 @@
 // Schreibvorgang, in the order given; when one fails, those before it get back
 // what they held. A file ends with exactly its new content, also where it was
 // longer before. Undoing a file restores its previous bytes and length, and
-// removes it again when it did not exist.
+// removes it again when it did not exist. The write history gets one record
+// for the whole set, once every file was written.
 class Dateisatz {
  public:
-  // What the write history shows for each of the files.
+  // What the write history shows for the set.
   explicit Dateisatz(QString beschreibung) : m_beschreibung(std::move(beschreibung)) {}
   void Datei(const QString& pfad, const QByteArray& inhalt);
 

@@ -163,11 +163,11 @@ QString Grund(const QFile& datei) {
              : text;
 }
 
-void SchreibFehler(const QString& pfad, const QString& grund) {
-  Meldung(QCoreApplication::translate("Dateizugriff",
-                                      "Die Datei '%1' konnte nicht geschrieben werden:\n%2\n"
-                                      "Die Datei wurde nicht verändert.")
-              .arg(pfad, grund),
+void SchreibFehler(const QString& pfad, const QString& grund, const QString& anlass) {
+  Meldung((anlass.isEmpty() ? QString() : anlass + QLatin1Char('\n')) +
+              QCoreApplication::translate("Dateizugriff", "Die Datei '%1' konnte nicht geschrieben werden:\n%2\n"
+                             "Die Datei wurde nicht verändert.")
+                  .arg(pfad, grund),
           QCoreApplication::translate("Dateizugriff", "Fehler"));
 }
 
@@ -178,12 +178,12 @@ bool Schreibvorgang::Ausfuehren() {
   Speicher().erase(Schluessel(m_pfad));
   for (const Flicken& f : m_flicken) {
     if (f.offset < 0) {
-      SchreibFehler(m_pfad, QCoreApplication::translate("Dateizugriff", "Ungültiger Offset."));
+      SchreibFehler(m_pfad, QCoreApplication::translate("Dateizugriff", "Ungültiger Offset."), m_anlass);
       return false;
     }
   }
   if (QFileInfo(m_pfad).isDir()) {
-    SchreibFehler(m_pfad, QCoreApplication::translate("Dateizugriff", "Der Pfad ist ein Ordner."));
+    SchreibFehler(m_pfad, QCoreApplication::translate("Dateizugriff", "Der Pfad ist ein Ordner."), m_anlass);
     return false;
   }
   QFile datei(m_pfad);
@@ -193,7 +193,7 @@ bool Schreibvorgang::Ausfuehren() {
   const auto modus = QIODevice::ReadWrite | QIODevice::Unbuffered |
                      (m_istRom ? QIODevice::ExistingOnly : QIODevice::OpenModeFlag{});
   if (!datei.open(modus)) {
-    SchreibFehler(m_pfad, datei.errorString());
+    SchreibFehler(m_pfad, datei.errorString(), m_anlass);
     return false;
   }
   const qint64 alteGroesse = datei.size();
@@ -211,7 +211,7 @@ bool Schreibvorgang::Ausfuehren() {
     }
   }
 
-  const std::vector<Flicken> endgueltig = Endgueltig();
+  std::vector<Flicken> endgueltig = Endgueltig();
   std::vector<QByteArray> alt;
   for (const Flicken& f : endgueltig) {
     QByteArray vorher(f.bytes.size(), '\0');
@@ -226,7 +226,7 @@ bool Schreibvorgang::Ausfuehren() {
   const QByteArray schwanz =
       m_laenge >= 0 && m_laenge < alteGroesse && datei.seek(m_laenge) ? datei.readAll() : QByteArray();
   Sicherungskopie kopie(m_pfad);
-  if (!kopie.Anlegen(datei)) return false;
+  if (!kopie.Anlegen(datei, m_anlass)) return false;
 
   Platte platte{datei};
   bool gut = true;
@@ -246,12 +246,16 @@ bool Schreibvorgang::Ausfuehren() {
     platte.Sichern();
     g_fehlerBei = bei;
     datei.close();
-    SchreibFehler(m_pfad, grund);
+    SchreibFehler(m_pfad, grund, m_anlass);
     return false;
   }
   const qint64 neueGroesse = datei.size();
   datei.close();
   kopie.Bestaetigen();
+  if (!schwanz.isEmpty()) {  // a cut tail is written too: taking back brings its bytes back
+    endgueltig.push_back({m_laenge, QByteArray(schwanz.size(), '\0'), Art::Loeschen});
+    alt.push_back(schwanz);
+  }
   if (m_aufnehmen) Aufnehmen(endgueltig, alt, alteGroesse, neueGroesse);
   return true;
 }
@@ -276,14 +280,12 @@ std::vector<Schreibvorgang::Flicken> Schreibvorgang::Endgueltig() const {
 
 void Schreibvorgang::Aufnehmen(const std::vector<Flicken>& endgueltig, const std::vector<QByteArray>& alt,
                                qint64 alteGroesse, qint64 neueGroesse) const {
-  Verlauf::Eintrag e;
-  e.datei = QFileInfo(m_pfad).absoluteFilePath();
-  e.istRom = m_istRom;
-  e.zeit = QDateTime::currentDateTime();
-  e.beschreibung = m_beschreibung;
-  e.laengeVorher = alteGroesse;
-  e.laengeNachher = neueGroesse;
+  Verlauf::Datei d;
+  d.pfad = QFileInfo(m_pfad).absoluteFilePath();
+  d.istRom = m_istRom;
+  d.laengeVorher = alteGroesse;
+  d.laengeNachher = neueGroesse;
   for (size_t i = 0; i < endgueltig.size(); ++i)
-    e.bereiche.push_back(Verlauf::Packen(endgueltig[i].offset, alt[i], endgueltig[i].bytes));
-  Verlauf::Instanz().Aufnehmen(std::move(e));
+    d.bereiche.push_back(Verlauf::Packen(endgueltig[i].offset, alt[i], endgueltig[i].bytes));
+  Verlauf::Instanz().Aufnehmen(m_beschreibung, std::move(d));
 }

@@ -50,6 +50,8 @@ class Schreibvorgang {
   void LaengeSetzen(qint64 laenge) { m_laenge = laenge; }
   // Taking back and redoing move through the history instead of adding to it.
   void OhneVerlauf() { m_aufnehmen = false; }
+  // The first line of every failure message (which step of the history failed).
+  void Anlass(const QString& text) { m_anlass = text; }
 
   // True when every patch reached the disk and was synced.
   bool Ausfuehren();
@@ -70,6 +72,7 @@ class Schreibvorgang {
   QString m_beschreibung;
   qint64 m_laenge = -1;
   bool m_aufnehmen = true;
+  QString m_anlass;
 };
 
 // Test seam: makes the k-th step (write, flush, sync, resize, and each step of

@@ -6,10 +6,11 @@
 // OriginalPaletten.gb) live.
 namespace Seitenordner {
 
-// The program's own folder when it already holds Tilesets.gb (even if it is
-// read-only: those files are then only read) or when a file can be created
-// there (portable use, the demo); otherwise the per-user data folder, created
-// here. No trailing separator.
+// The program's own folder when it already holds Tilesets.gb (portable use,
+// the demo; even if it is read-only: those files are then only read);
+// otherwise the per-user data folder, created here. A folder that is merely
+// writable is not enough: run once as root, /usr/bin would get the side files
+// and send every user there. No trailing separator.
 QString Waehlen(const QString& programmOrdner);
 
 }  // namespace Seitenordner

@@ -37,7 +37,7 @@ QString Sicherungskopie::Name(const QString& pfad, const QDateTime& zeit) {
 
 Sicherungskopie::Sicherungskopie(QString pfad) : m_pfad(std::move(pfad)) {}
 
-bool Sicherungskopie::Anlegen(QIODevice& datei) {
+bool Sicherungskopie::Anlegen(QIODevice& datei, const QString& anlass) {
   // An empty file (a side file created by reading it) has nothing to keep.
   if (!g_an || Kopiert().count(Schluessel(m_pfad)) || datei.size() == 0) return true;
   const QByteArray inhalt = datei.seek(0) ? datei.readAll() : QByteArray();
@@ -48,10 +48,13 @@ bool Sicherungskopie::Anlegen(QIODevice& datei) {
   QString grund = QCoreApplication::translate("Sicherungskopie", "Die Datei konnte nicht gelesen werden.");
   if (inhalt.size() == datei.size() && Schreiben(inhalt, grund)) return true;
   Verwerfen();
-  Meldung(QCoreApplication::translate("Sicherungskopie",
-                                      "Die Sicherungskopie '%1' konnte nicht angelegt werden:\n%2\n"
-                                      "Es wurde nichts geschrieben; die Datei '%3' ist unverändert.")
-              .arg(Name(m_pfad, zeit), grund, m_pfad),
+  const QString text = QCoreApplication::translate(
+                           "Sicherungskopie", "Die Sicherungskopie '%1' konnte nicht angelegt werden:\n%2\n"
+                           "Es wurde nichts geschrieben; die Datei '%3' ist unverändert.")
+                           .arg(Name(m_pfad, zeit), grund, m_pfad);
+  const QString ausweg = QCoreApplication::translate(
+      "Sicherungskopie", "Ohne Sicherungskopie schreiben: \"Datei → Sicherungskopien anlegen\" ausschalten.");
+  Meldung((anlass.isEmpty() ? QString() : anlass + QLatin1Char('\n')) + text + QLatin1Char('\n') + ausweg,
           QCoreApplication::translate("Sicherungskopie", "Fehler"));
   return false;
 }
@@ -81,13 +84,13 @@ void Sicherungskopie::Bestaetigen() {
   Aufraeumen();
 }
 
+// Compared as text, not as a wildcard: the usual ROM names carry brackets
+// ("Spiel (G) [C].gbc"), which a name filter reads as a character class.
 void Sicherungskopie::Aufraeumen() const {
   const QFileInfo datei(m_pfad);
   const QRegularExpression muster(
       QStringLiteral("^%1\\.\\d{8}-\\d{6}\\.bak$").arg(QRegularExpression::escape(datei.fileName())));
   QDir ordner = datei.absoluteDir();
-  QStringList kopien =
-      ordner.entryList({datei.fileName() + QStringLiteral(".*.bak")}, QDir::Files, QDir::Name);
-  kopien = kopien.filter(muster);
+  const QStringList kopien = ordner.entryList(QDir::Files, QDir::Name).filter(muster);
   for (qsizetype i = 0; i + Behalten < kopien.size(); ++i) ordner.remove(kopien[i]);
 }

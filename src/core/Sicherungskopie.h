@@ -26,8 +26,9 @@ class Sicherungskopie {
 
   // Writes and syncs the copy of the whole file, read from `datei`, when this
   // is the first write into it in this run (and copies are wanted). False,
-  // after a "Fehler" message naming the copy, when it could not be made.
-  bool Anlegen(QIODevice& datei);
+  // after a "Fehler" message naming the copy (its first line `anlass`, when
+  // given), when it could not be made.
+  bool Anlegen(QIODevice& datei, const QString& anlass = QString());
   // The write failed: the copy goes again.
   void Verwerfen();
   // The write succeeded: the file counts as copied, older copies beyond the

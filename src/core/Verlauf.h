@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // Every file write of this run, each of which can be taken back and redone.
@@ -20,23 +21,41 @@ class Verlauf {
     QByteArray Vorher() const;
     QByteArray Nachher() const;
   };
-  struct Eintrag {
-    QString datei;
+  // What one write did to one file.
+  struct Datei {
+    QString pfad;
     bool istRom = false;
-    QDateTime zeit;
-    QString beschreibung;
     qint64 laengeVorher = 0;  // file length before and after the write
     qint64 laengeNachher = 0;
     std::vector<Bereich> bereiche;
+  };
+  // One step the user takes back as a whole: one file, or the files of a set
+  // that belong together (the original data).
+  struct Eintrag {
+    QDateTime zeit;
+    QString beschreibung;
+    std::vector<Datei> dateien;  // in the order written
     bool zurueckgenommen = false;
     qint64 Bytes() const;  // bytes written
+  };
+
+  // Writes of several files that become one record once all of them
+  // succeeded; a set that failed midway leaves no record.
+  class Satz {
+   public:
+    Satz();
+    ~Satz();
+    Satz(const Satz&) = delete;
+    Satz& operator=(const Satz&) = delete;
+    void Aufnehmen();
   };
 
   static Verlauf& Instanz();
 
   // A new run: no records.
   void Leeren();
-  void Aufnehmen(Eintrag eintrag);
+  // The write of one file, a record of its own unless a Satz is open.
+  void Aufnehmen(const QString& beschreibung, Datei datei);
   static Bereich Packen(qint64 offset, const QByteArray& vorher, const QByteArray& nachher);
 
   // Oldest first.
@@ -58,11 +77,14 @@ class Verlauf {
   std::function<void(bool bewegt)> Beobachter;
 
  private:
+  void Neu(Eintrag eintrag);
   bool Zuruecknehmen(int i);
-  bool Schreiben(const Eintrag& e, bool zurueck);
-  bool Pruefen(const Eintrag& e, bool zurueck) const;
+  bool Umschreiben(const Eintrag& e, bool zurueck);
+  static bool Schreiben(const Eintrag& e, const Datei& d, bool zurueck);
+  static bool Pruefen(const Eintrag& e, const Datei& d, bool zurueck);
   void Melden(bool bewegt) const;
 
   std::vector<Eintrag> m_eintraege;
-  std::vector<int> m_erneut;  // taken back since the last new record, last on top
+  std::vector<int> m_erneut;      // taken back since the last new record, last on top
+  std::optional<Eintrag> m_satz;  // the files of an open Satz so far
 };

@@ -13,10 +13,15 @@ namespace {
 QTreeWidgetItem* Eintragszeile(const Verlauf::Eintrag& e) {
   QString beschreibung = e.beschreibung;
   if (e.zurueckgenommen) beschreibung += QCoreApplication::translate("Frm_Verlauf", " (zurückgenommen)");
+  QStringList namen, pfade;
+  for (const Verlauf::Datei& d : e.dateien) {
+    namen << QFileInfo(d.pfad).fileName();
+    pfade << d.pfad;
+  }
   auto* zeile =
-      new QTreeWidgetItem({e.zeit.toString(QStringLiteral("HH:mm:ss")), QFileInfo(e.datei).fileName(),
+      new QTreeWidgetItem({e.zeit.toString(QStringLiteral("HH:mm:ss")), namen.join(QStringLiteral(", ")),
                            beschreibung, QString::number(e.Bytes())});
-  zeile->setToolTip(1, e.datei);
+  zeile->setToolTip(1, pfade.join(QLatin1Char('\n')));
   zeile->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
   if (e.zurueckgenommen)
     for (int s = 0; s < 4; ++s) zeile->setForeground(s, Qt::gray);

@@ -1,7 +1,8 @@
 // The original data made from the user's own ROM: the three side files come
 // out as the files the ROM was built from, only from an unchanged ROM, and
-// all three or none; and where the side files go: beside the program when it
-// may write there, else in the user's data folder.
+// all three or none, and taken back as one step; and where the side files go:
+// beside the program when they are already there, else in the user's data
+// folder.
 #include <unistd.h>
 
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include "Dateizugriff.h"
 #include "Schreiboperationen.h"
 #include "Seitenordner.h"
+#include "Verlauf.h"
 #include "Welt.h"
 #include "frm_Angaben.h"
 
@@ -84,6 +86,7 @@ class TestOriginaldaten : public QObject {
       QVERIFY(u.fenster().Cmd_AltPointer->isVisible());  // no original pointer yet
     }
     const Dateistand vorher = Stand(u);
+    const size_t eintraege = Verlauf::Instanz().Eintraege().size();
     u.antwort = titel.size() > 1 ? QMessageBox::Yes : QMessageBox::No;
     Schreibfehler::NachSchritt(schritt);
     angebot ? u.fenster().RomÖffnen(u.rom()) : u.fenster().Cmd_OriginaldatenAnlegen_Click();
@@ -101,30 +104,47 @@ class TestOriginaldaten : public QObject {
       for (int n = 1; n <= 28; ++n)
         QCOMPARE(ini.mid(19 * (n - 1), 6), Rombau::Zeiger(u.plan.tilesets[n].originalOrt).toHex().toUpper());
       QVERIFY(!u.fenster().Cmd_AltPointer->isVisible());  // read again: tileset 1 at its original place now
+      // One step in the history: taken back, all three files are as before
+      // (one that was missing comes back empty).
+      QCOMPARE(Verlauf::Instanz().Eintraege().size(), eintraege + 1);
+      const Dateistand neu = Stand(u);
+      u.fenster().Cmd_Zurücknehmen->trigger();
+      Dateistand soll = vorher;
+      soll.try_emplace(Pointer);
+      QCOMPARE(Abweichung(soll, Stand(u)), QString());
+      u.fenster().Cmd_Erneut->trigger();
+      QCOMPARE(Abweichung(neu, Stand(u)), QString());
     } else {
       QVERIFY2(Abweichung(vorher, Stand(u)).isEmpty(), qPrintable(u.Texte()));
       QVERIFY(!Welt::HatErfolg(u));
+      QCOMPARE(Verlauf::Instanz().Eintraege().size(), eintraege);  // a failed set leaves no record
     }
   }
 
   void waehlen_data() {
+    QTest::addColumn<bool>("tilesets");  // the program's folder already holds Tilesets.gb
     QTest::addColumn<bool>("gesperrt");
-    QTest::newRow("beschreibbar") << false;
-    QTest::newRow("schreibgeschützt") << true;
+    QTest::newRow("beschreibbar, leer") << false << false;
+    QTest::newRow("mit Tilesets.gb") << true << false;
+    QTest::newRow("mit Tilesets.gb, schreibgeschützt") << true << true;
   }
+  // Beside the program only when the side files are already there; a merely
+  // writable folder (as /usr/bin is for root) gets nothing.
   void waehlen() {
+    QFETCH(bool, tilesets);
     QFETCH(bool, gesperrt);
     QStandardPaths::setTestModeEnabled(true);
     const auto echt = qScopeGuard([] { QStandardPaths::setTestModeEnabled(false); });
     QTemporaryDir programm;
+    if (tilesets) QVERIFY(QFile(programm.filePath(Tilesets)).open(QIODevice::WriteOnly));
     if (gesperrt && !Sperren(programm.path(), true)) QSKIP("Der Ordner lässt sich nicht schreibschützen.");
     const QString ordner = Seitenordner::Waehlen(programm.path() + QLatin1Char('/'));
     const auto inhalt =
         QDir(programm.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (gesperrt) QVERIFY(Sperren(programm.path(), false));
     QCOMPARE(ordner,
-             gesperrt ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : programm.path());
-    QVERIFY(inhalt.isEmpty());  // the write probe leaves nothing behind
+             tilesets ? programm.path() : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QCOMPARE(inhalt, tilesets ? QStringList{Tilesets} : QStringList());
   }
 };
 
