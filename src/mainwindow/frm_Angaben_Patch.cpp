@@ -19,6 +19,7 @@
 #include "Patchdatei.h"
 #include "Testspiel.h"
 #include "Tilesetblock.h"
+#include "Ungeschrieben.h"
 #include "Zahlen.h"
 #include "frm_Angaben.h"
 
@@ -30,13 +31,6 @@ QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLit
 
 bool Ja(const QString& text, const QString& titel, Knoepfe knoepfe = Knoepfe::JaNein) {
   return Meldung(text, titel, knoepfe) == Antwort::Ja;
-}
-
-bool KachelnUngeschrieben() {
-  if (Module1.QuellDatei.isEmpty()) return false;
-  const QByteArray block =
-      Dateizugriff::Lesen(Module1.QuellDatei, HexZuZahl(Module1.QuellOffset), Tilesetblock::Laenge);
-  return Tilesetblock::Lesen(block) != frm_Angaben::AnsichtsKacheln();
 }
 
 // The palette the palette window shows, when its colours were not saved:
@@ -109,9 +103,7 @@ void frm_Angaben::PatchMenüAufbauen(QMenu* datei) {
   Cmd_Testen->setEnabled(false);
 }
 
-bool frm_Angaben::UngeschriebeneAenderungen() const {
-  return KachelnUngeschrieben() || FarbenUngeschrieben();
-}
+bool frm_Angaben::UngeschriebeneAenderungen() const { return Ungeschrieben::Vorhanden(); }
 
 // Asked once and kept; asked again when that file is gone.
 QString frm_Angaben::OriginalRom() {
@@ -210,15 +202,11 @@ void frm_Angaben::PatchAnwenden(const QString& patch, const QString& rom, const 
   }
   if (!Patchdatei::Schreiben(neu, e.daten, QCoreApplication::translate("frm_Angaben", "Patch angewendet")))
     return;
-  const bool ungeschrieben = UngeschriebeneAenderungen();
-  QString frage = QCoreApplication::translate(
-                      "frm_Angaben", "Das neue Rom %1 wurde geschrieben.\nSoll es jetzt geöffnet werden?")
-                      .arg(neu);
-  if (ungeschrieben)
-    frage += QCoreApplication::translate("frm_Angaben",
-                                         "\nUngeschriebene Änderungen am offenen Rom gehen dabei verloren.");
-  if (Ja(frage, QCoreApplication::translate("frm_Angaben", "Patch anwenden"),
-         ungeschrieben ? Knoepfe::JaNein : Knoepfe::JaNeinStandardJa))
+  // Opening it asks first about anything unwritten in the open ROM.
+  if (Ja(QCoreApplication::translate("frm_Angaben",
+                                     "Das neue Rom %1 wurde geschrieben.\nSoll es jetzt geöffnet werden?")
+             .arg(neu),
+         QCoreApplication::translate("frm_Angaben", "Patch anwenden"), Knoepfe::JaNeinStandardJa))
     RomÖffnen(neu);
 }
 

@@ -1,6 +1,7 @@
 #include "Ungeschrieben.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "Meldung.h"
@@ -46,6 +47,11 @@ bool Fragen(const Auswahl& betroffen) {
 
 bool Fragen(const QWidget& fenster) {
   return Fragen([&fenster](const QWidget& f) { return &f == &fenster; });
+}
+
+bool Vorhanden() {
+  return std::any_of(Eintraege().begin(), Eintraege().end(),
+                     [](const Eintrag& e) { return !e.text().isEmpty(); });
 }
 
 }  // namespace Ungeschrieben

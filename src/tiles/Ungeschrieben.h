@@ -25,5 +25,7 @@ using Auswahl = std::function<bool(const QWidget& fenster)>;
 bool Fragen(const Auswahl& betroffen = {});
 // Only the editor in `fenster`.
 bool Fragen(const QWidget& fenster);
+// Whether any editor holds unwritten changes; asks nothing.
+bool Vorhanden();
 
 }  // namespace Ungeschrieben
