@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtEndian>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace Wiederherstellung {
 
@@ -136,14 +138,25 @@ std::optional<Wiederherstellungsstand> Dekodieren(const QByteArray& datei, QStri
   return stand;
 }
 
+// Written beside and renamed over the last state, so a crash mid-write keeps
+// the previous whole file. Not synced: it runs after every pause in editing,
+// and a file torn by a power loss fails its checksum and is set aside.
 bool Schreiben(const Wiederherstellungsstand& stand, QString* fehler) {
   const QString pfad = Datei(stand.RomPfad);
   QDir().mkpath(Ordner());
-  QSaveFile datei(pfad);
+  QFile datei(pfad + QStringLiteral(".neu"));
   const QByteArray inhalt = Kodieren(stand);
-  if (datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size() && datei.commit()) return true;
-  *fehler = Text("Die Wiederherstellungsdatei '%1' konnte nicht geschrieben werden:\n%2")
-                .arg(pfad, datei.errorString());
+  bool gut = datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(inhalt) == inhalt.size() &&
+             datei.flush();
+  datei.close();
+  if (gut &&
+      ::rename(QFile::encodeName(datei.fileName()).constData(), QFile::encodeName(pfad).constData()) == 0)
+    return true;
+  *fehler =
+      Text("Die Wiederherstellungsdatei '%1' konnte nicht geschrieben werden:\n%2")
+          .arg(pfad, datei.error() == QFileDevice::NoError ? QString::fromLocal8Bit(std::strerror(errno))
+                                                           : datei.errorString());
+  datei.remove();
   return false;
 }
 

@@ -24,7 +24,8 @@ QString Ordner();
 QString Datei(const QString& romPfad);
 quint32 Pruefsumme(const QByteArray& daten);                  // zlib crc32
 std::optional<quint32> PruefsummeDatei(const QString& pfad);  // nullopt: unreadable
-// All-or-nothing (QSaveFile). false + fehler (German, names the file) when it cannot be written.
+// All-or-nothing (written beside, renamed over). false + fehler (German, names the file) when it cannot be
+// written.
 bool Schreiben(const Wiederherstellungsstand& stand, QString* fehler);
 // The recovery file for romPfad. nullopt with empty *fehler: there is none. nullopt with
 // *fehler set: damaged or foreign (magic, version, length, checksum of its own content, a path
