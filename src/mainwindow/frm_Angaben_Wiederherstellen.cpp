@@ -11,6 +11,7 @@
 #include "Frm_TilesetPal.h"
 #include "Meldung.h"
 #include "Module1.h"
+#include "Sprache.h"
 #include "Verlaufsbefehle.h"
 #include "Wiederherstellung.h"
 #include "frm_Angaben.h"
@@ -133,7 +134,7 @@ void frm_Angaben::WiederherstellungAnbieten() {
   m_planer->Fehler = [](const QString& text) { Meldung(text, QStringLiteral("Fehler")); };
   if (!stand || stand->Tileset < 1 || stand->Tileset > Auswahl->count()) return;
   QString frage = Text("Für diese Romdatei gibt es noch nicht geschriebene Änderungen vom %1 (Titelset%2).")
-                      .arg(QLocale().toString(stand->Zeit, QLocale::ShortFormat))
+                      .arg(QLocale(Sprache::Aktuell()).toString(stand->Zeit, QLocale::ShortFormat))
                       .arg(stand->Tileset);
   if (stand->RomPruefsumme != m_romPruefsumme)
     frage += QLatin1Char('\n') + Text("Die Romdatei wurde seitdem geändert.");
