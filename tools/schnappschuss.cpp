@@ -23,9 +23,9 @@ int main(int argc, char* argv[]) {
   Sprache::Laden(QString::fromLatin1(argv[3]));
   fenster.show();
   fenster.RomÖffnen(rom);
-  for (QAction* a :
-       {fenster.Cmd_TilesetPal, fenster.Cmd_PalettenZu, fenster.Cmd_Kolli, fenster.Cmd_Block,
-        fenster.Cmd_Animationen, fenster.Cmd_Optionen, fenster.Cmd_Einfügenals, fenster.Cmd_BLaden})
+  for (QAction* a : {fenster.Cmd_TilesetPal, fenster.Cmd_PalettenZu, fenster.Cmd_Kolli, fenster.Cmd_Block,
+                     fenster.Cmd_Animationen, fenster.Cmd_Optionen, fenster.Cmd_Einfügenals,
+                     fenster.Cmd_BLaden, fenster.Cmd_Blockuebersicht})
     a->trigger();
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -2,6 +2,119 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Aenderungsliste</name>
+    <message>
+        <source>Grafik</source>
+        <translation>Graphics</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>Palettenzuordnung</source>
+        <translation>Palette assignment</translation>
+    </message>
+    <message>
+        <source>Blöcke</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>Kollision</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation>Morning</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>Schwarze Nacht</source>
+        <translation>Dark night</translation>
+    </message>
+    <message>
+        <source>Morgen u. Tag 2</source>
+        <translation>Morning and day 2</translation>
+    </message>
+    <message>
+        <source>Paletten %1</source>
+        <translation>Palettes %1</translation>
+    </message>
+    <message>
+        <source>Wasser</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Blumen</source>
+        <translation>Flowers</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>weitere Bytes: %1</source>
+        <translation>other bytes: %1</translation>
+    </message>
+    <message>
+        <source>Titelset%1</source>
+        <translation>Tileset%1</translation>
+    </message>
+</context>
+<context>
+    <name>Befehlszeile</name>
+    <message>
+        <source>Schreibt nach AUSGABE einen Patch von ORIGINAL zu GEAENDERT (Argumente: ORIGINAL GEAENDERT AUSGABE); die Endung .ips wählt IPS, jede andere BPS.</source>
+        <translation>Writes to OUTPUT a patch from ORIGINAL to CHANGED (arguments: ORIGINAL CHANGED OUTPUT); the ending .ips chooses IPS, any other BPS.</translation>
+    </message>
+    <message>
+        <source>Schreibt nach AUSGABE das ROM mit dem Patch PATCH (Argumente: PATCH ROM AUSGABE); BPS und IPS.</source>
+        <translation>Writes to OUTPUT the ROM with the patch PATCH applied (arguments: PATCH ROM OUTPUT); BPS and IPS.</translation>
+    </message>
+    <message>
+        <source>Die Option &apos;%1&apos; nimmt keinen Wert.</source>
+        <translation>The option &apos;%1&apos; takes no value.</translation>
+    </message>
+    <message>
+        <source>Der Option &apos;%1&apos; fehlt ihr Wert.</source>
+        <translation>The option &apos;%1&apos; is missing its value.</translation>
+    </message>
+</context>
+<context>
+    <name>Befehlszeilenpatch</name>
+    <message>
+        <source>Die Datei &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>The file &apos;%1&apos; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>The file &apos;%1&apos; cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Die Ausgabe &apos;%1&apos; ist eine der Eingaben; es wurde nichts geschrieben.</source>
+        <translation>The output &apos;%1&apos; is one of the inputs; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Aufruf: tessaron --patch-erstellen ORIGINAL GEAENDERT AUSGABE</source>
+        <translation>Usage: tessaron --patch-erstellen ORIGINAL CHANGED OUTPUT</translation>
+    </message>
+    <message>
+        <source>Aufruf: tessaron --patch-anwenden PATCH ROM AUSGABE</source>
+        <translation>Usage: tessaron --patch-anwenden PATCH ROM OUTPUT</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts geschrieben: %1</source>
+        <translation>Nothing was written: %1</translation>
+    </message>
+</context>
+<context>
     <name>Bildimport</name>
     <message>
         <source>Die Datei &apos;%1&apos; wurde nicht gefunden.</source>
@@ -26,6 +139,60 @@ Please load a picture of 128 × 48 or 256 × 96 pixels.</translation>
 %2</source>
         <translation>The picture &apos;%1&apos; could not be read:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Blocknutzung</name>
+    <message>
+        <source>Tile %1: in keinem Block</source>
+        <translation>Tile %1: in no block</translation>
+    </message>
+    <message>
+        <source>Tile %1: in 1 Block</source>
+        <translation>Tile %1: in 1 block</translation>
+    </message>
+    <message>
+        <source>Tile %1: in %2 Blöcken</source>
+        <translation>Tile %1: in %2 blocks</translation>
+    </message>
+</context>
+<context>
+    <name>Bps</name>
+    <message>
+        <source>Die Datei ist kein BPS-Patch.</source>
+        <translation>The file is not a BPS patch.</translation>
+    </message>
+    <message>
+        <source>Der Patch ist beschädigt oder unvollständig: seine Prüfsumme stimmt nicht.</source>
+        <translation>The patch is damaged or incomplete: its checksum does not match.</translation>
+    </message>
+    <message>
+        <source>Der Patch ist beschädigt: sein Kopf reicht über sein Ende.</source>
+        <translation>The patch is damaged: its header runs past its end.</translation>
+    </message>
+    <message>
+        <source>Der Patch passt nicht zu dieser Datei: er verlangt %1 Bytes, sie hat %2 Bytes.</source>
+        <translation>The patch does not fit this file: it requires %1 bytes, the file has %2 bytes.</translation>
+    </message>
+    <message>
+        <source>Der Patch passt nicht zu dieser Datei: er verlangt die CRC32 %1, sie hat %2.</source>
+        <translation>The patch does not fit this file: it requires the CRC32 %1, the file has %2.</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis wäre größer als 64 MiB.</source>
+        <translation>The result would be larger than 64 MiB.</translation>
+    </message>
+    <message>
+        <source>Der Patch greift bei Byte %1 des Ergebnisses außerhalb der Dateien zu.</source>
+        <translation>At byte %1 of the result the patch reads outside the files.</translation>
+    </message>
+    <message>
+        <source>Der Patch füllt das Ergebnis nicht ganz: %1 von %2 Bytes.</source>
+        <translation>The patch does not fill the whole result: %1 of %2 bytes.</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis hat die CRC32 %1, der Patch verlangt %2.</source>
+        <translation>The result has the CRC32 %1, the patch requires %2.</translation>
     </message>
 </context>
 <context>
@@ -101,8 +268,16 @@ A ROM file is never made longer; nothing was written.</translation>
 <context>
     <name>Frm_Bearbeiten</name>
     <message>
-        <source>Tileset aussehen</source>
-        <translation>Tileset view</translation>
+        <source>Tileset aussehen[*]</source>
+        <translation>Tileset view[*]</translation>
+    </message>
+    <message>
+        <source>Titelset%1: 1 Tile ist noch nicht geschrieben.</source>
+        <translation>Tileset%1: 1 tile has not been written yet.</translation>
+    </message>
+    <message>
+        <source>Titelset%1: %2 Tiles sind noch nicht geschrieben.</source>
+        <translation>Tileset%1: %2 tiles have not been written yet.</translation>
     </message>
 </context>
 <context>
@@ -177,6 +352,13 @@ A ROM file is never made longer; nothing was written.</translation>
     </message>
 </context>
 <context>
+    <name>Frm_Blockuebersicht</name>
+    <message>
+        <source>Blockübersicht</source>
+        <translation>Block overview</translation>
+    </message>
+</context>
+<context>
     <name>Frm_Farben</name>
     <message>
         <source>Farben Palette</source>
@@ -201,10 +383,6 @@ A ROM file is never made longer; nothing was written.</translation>
 <context>
     <name>Frm_Kolli</name>
     <message>
-        <source>Kolisions- und Blockdaten Editor</source>
-        <translation>Collision and block data editor</translation>
-    </message>
-    <message>
         <source>Speicher Ort</source>
         <translation>Location</translation>
     </message>
@@ -215,6 +393,14 @@ A ROM file is never made longer; nothing was written.</translation>
     <message>
         <source>Kollisionsdaten von Block %1 (Tileset %2) gespeichert</source>
         <translation>Collision data of block %1 (tileset %2) saved</translation>
+    </message>
+    <message>
+        <source>Kolisions- und Blockdaten Editor[*]</source>
+        <translation>Collision and block data editor[*]</translation>
+    </message>
+    <message>
+        <source>Kollisionsdaten von Block %1 (Titelset%2) sind noch nicht gespeichert.</source>
+        <translation>The collision data of block %1 (Tileset%2) have not been saved yet.</translation>
     </message>
 </context>
 <context>
@@ -291,10 +477,6 @@ A ROM file is never made longer; nothing was written.</translation>
 <context>
     <name>Frm_PalettenZu</name>
     <message>
-        <source>Palettenzuordnung der Tilesets</source>
-        <translation>Palette assignment of the tilesets</translation>
-    </message>
-    <message>
         <source>0 Schild-Palette</source>
         <translation>0 Sign palette</translation>
     </message>
@@ -341,6 +523,14 @@ A ROM file is never made longer; nothing was written.</translation>
     <message>
         <source>Original-Palettenzuordnung von Tileset %1 eingefügt</source>
         <translation>Original palette assignment of tileset %1 restored</translation>
+    </message>
+    <message>
+        <source>Palettenzuordnung der Tilesets[*]</source>
+        <translation>Palette assignment of the tilesets[*]</translation>
+    </message>
+    <message>
+        <source>Die Palettenzuordnung von Titelset%1 ist noch nicht gespeichert.</source>
+        <translation>The palette assignment of Tileset%1 has not been saved yet.</translation>
     </message>
 </context>
 <context>
@@ -444,6 +634,14 @@ the 3rd digit may only be 0 to 7.</translation>
 Deshalb kann es sein, dass das Ändern keine Wirkung hat!</source>
         <translation>In the roof palettes the 2nd and 3rd colours differ on every map!
 So changing them may have no effect!</translation>
+    </message>
+    <message>
+        <source>Tileset-Paletten[*]</source>
+        <translation>Tileset palettes[*]</translation>
+    </message>
+    <message>
+        <source>Tileset-Paletten: %1 (%2) ist noch nicht gespeichert.</source>
+        <translation>Tileset palettes: %1 (%2) has not been saved yet.</translation>
     </message>
 </context>
 <context>
@@ -605,6 +803,33 @@ Nothing was written.</translation>
     </message>
 </context>
 <context>
+    <name>Ips</name>
+    <message>
+        <source>Der Patch ist beschädigt oder unvollständig: ein Eintrag reicht über sein Ende.</source>
+        <translation>The patch is damaged or incomplete: an entry runs past its end.</translation>
+    </message>
+    <message>
+        <source>Ein IPS-Patch kann nur die ersten 16 MiB einer Datei ändern; diese ist %1 Bytes lang. Bitte das BPS-Format wählen.</source>
+        <translation>An IPS patch can only change the first 16 MiB of a file; this one is %1 bytes long. Please choose the BPS format.</translation>
+    </message>
+    <message>
+        <source>Ein IPS-Patch kann eine Datei nicht verkürzen. Bitte das BPS-Format wählen.</source>
+        <translation>An IPS patch cannot shorten a file. Please choose the BPS format.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein IPS-Patch.</source>
+        <translation>The file is not an IPS patch.</translation>
+    </message>
+    <message>
+        <source>Der Patch ist beschädigt: hinter seinem Ende stehen noch %1 Bytes.</source>
+        <translation>The patch is damaged: %1 more bytes follow its end.</translation>
+    </message>
+    <message>
+        <source>Der Patch ist beschädigt: er kürzt die Datei auf %1 Bytes, sie hat nur %2.</source>
+        <translation>The patch is damaged: it shortens the file to %1 bytes, the file has only %2.</translation>
+    </message>
+</context>
+<context>
     <name>Kollision</name>
     <message>
         <source>00 - Kein Hindernis</source>
@@ -732,6 +957,25 @@ The others are not known yet. At least I do not know them.</translation>
         <source>Fehler</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>Patchdatei</name>
+    <message>
+        <source>Die Datei ist weder ein BPS- noch ein IPS-Patch.</source>
+        <translation>The file is neither a BPS nor an IPS patch.</translation>
+    </message>
 </context>
 <context>
     <name>Pngdatei</name>
@@ -785,6 +1029,10 @@ Nothing was written; the file &apos;%3&apos; is unchanged.</translation>
         <source>Schreiben nicht möglich (Datenträger voll oder schreibgeschützt).</source>
         <translation>Cannot write (disk full or write-protected).</translation>
     </message>
+    <message>
+        <source>Ohne Sicherungskopie schreiben: &quot;Datei → Sicherungskopien anlegen&quot; ausschalten.</source>
+        <translation>To write without a backup copy: switch off &quot;File → Make backup copies&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Verlauf</name>
@@ -813,6 +1061,20 @@ Nothing was written.</translation>
     <message>
         <source>Achtung</source>
         <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Die Änderung &quot;%1&quot; kann nicht zurückgenommen werden.</source>
+        <translation>The change &quot;%1&quot; cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Die Änderung &quot;%1&quot; kann nicht erneut ausgeführt werden.</source>
+        <translation>The change &quot;%1&quot; cannot be redone.</translation>
+    </message>
+    <message>
+        <source>Die Datei &apos;%1&apos; wurde nicht gefunden (gelöscht, umbenannt oder verschoben).
+Es wurde nichts geschrieben.</source>
+        <translation>The file &apos;%1&apos; was not found (deleted, renamed or moved).
+Nothing was written.</translation>
     </message>
 </context>
 <context>
@@ -844,6 +1106,63 @@ Nothing was written.</translation>
     <message>
         <source>&amp;Wiederholen</source>
         <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Palette zuordnen</source>
+        <translation>Assign palette</translation>
+    </message>
+    <message>
+        <source>Farbe ändern</source>
+        <translation>Change colour</translation>
+    </message>
+    <message>
+        <source>Kollision</source>
+        <translation>Collision</translation>
+    </message>
+</context>
+<context>
+    <name>Wiederherstellung</name>
+    <message>
+        <source>Die Wiederherstellungsdatei &apos;%1&apos; ist unbrauchbar (%2) und wird als &apos;%3&apos; beiseitegelegt.</source>
+        <translation>The recovery file &apos;%1&apos; is unusable (%2) and is put aside as &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>keine Wiederherstellungsdatei</source>
+        <translation>not a recovery file</translation>
+    </message>
+    <message>
+        <source>Version %1 unbekannt</source>
+        <translation>version %1 unknown</translation>
+    </message>
+    <message>
+        <source>unvollständig</source>
+        <translation>incomplete</translation>
+    </message>
+    <message>
+        <source>Prüfsumme falsch</source>
+        <translation>checksum wrong</translation>
+    </message>
+    <message>
+        <source>Inhalt fehlerhaft</source>
+        <translation>content faulty</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellungsdatei &apos;%1&apos; konnte nicht geschrieben werden:
+%2</source>
+        <translation>The recovery file &apos;%1&apos; could not be written:
+%2</translation>
+    </message>
+    <message>
+        <source>zu groß</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>gehört zu &apos;%1&apos;</source>
+        <translation>belongs to &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -1250,13 +1569,159 @@ Nothing was erased at offset %1: %2</translation>
         <source>WichtigeInfos.txt</source>
         <translation>ImportantInfo.txt</translation>
     </message>
+    <message>
+        <source>Unbenutzte Tiles markieren</source>
+        <translation>Mark unused tiles</translation>
+    </message>
+    <message>
+        <source>Blockübersicht</source>
+        <translation>Block overview</translation>
+    </message>
+    <message>
+        <source>Die Prüfsumme des Original-Roms %1 stimmt nicht: im Rom steht %2, die Bytes ergeben %3.
+Es wurde wahrscheinlich schon verändert; der Patch passt dann nicht zum Rom der Spieler.
+Trotzdem fortfahren?</source>
+        <translation>The checksum of the original ROM %1 does not match: the ROM says %2, its bytes give %3.
+It has probably been changed already; then the patch will not fit the players&apos; ROM.
+Continue anyway?</translation>
+    </message>
+    <message>
+        <source>Patch erstellen</source>
+        <translation>Create patch</translation>
+    </message>
+    <message>
+        <source>Die Kopie für den Emulator &apos;%1&apos; konnte nicht geschrieben werden:
+%2</source>
+        <translation>The copy for the emulator &apos;%1&apos; could not be written:
+%2</translation>
+    </message>
+    <message>
+        <source>Patch erstellen...</source>
+        <translation>Create patch...</translation>
+    </message>
+    <message>
+        <source>Patch anwenden...</source>
+        <translation>Apply patch...</translation>
+    </message>
+    <message>
+        <source>Im Emulator testen</source>
+        <translation>Test in emulator</translation>
+    </message>
+    <message>
+        <source>Unverändertes Original-Rom wählen</source>
+        <translation>Choose the unchanged original ROM</translation>
+    </message>
+    <message>
+        <source>Ungeschriebene Änderungen sind nicht Teil des Patches: er wird aus dem Rom gemacht, wie es gespeichert ist.
+Trotzdem einen Patch erstellen?</source>
+        <translation>Unwritten changes are not part of the patch: it is made from the ROM as it is saved.
+Create a patch anyway?</translation>
+    </message>
+    <message>
+        <source>IPS-Patch (*.ips)</source>
+        <translation>IPS patch (*.ips)</translation>
+    </message>
+    <message>
+        <source>BPS-Patch (*.bps)</source>
+        <translation>BPS patch (*.bps)</translation>
+    </message>
+    <message>
+        <source>Der Patch darf keine seiner Eingaben überschreiben: %1
+Es wurde nichts geschrieben.</source>
+        <translation>The patch must not overwrite any of its inputs: %1
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>
+Es wurde nichts geschrieben.</source>
+        <translation>
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Patch erstellt</source>
+        <translation>Patch created</translation>
+    </message>
+    <message>
+        <source>Der Patch %1 wurde geschrieben (%2 Bytes).
+Er ändert:
+%3</source>
+        <translation>The patch %1 was written (%2 bytes).
+It changes:
+%3</translation>
+    </message>
+    <message>
+        <source>nichts</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>Patch wählen</source>
+        <translation>Choose patch</translation>
+    </message>
+    <message>
+        <source>Patches (*.bps *.ips);;Alle Dateien (*)</source>
+        <translation>Patches (*.bps *.ips);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Rom wählen, auf das der Patch passt</source>
+        <translation>Choose the ROM the patch fits</translation>
+    </message>
+    <message>
+        <source>Neues Rom speichern</source>
+        <translation>Save new ROM</translation>
+    </message>
+    <message>
+        <source>Das neue Rom darf keine der Eingaben überschreiben: %1
+Es wurde nichts geschrieben.</source>
+        <translation>The new ROM must not overwrite any of the inputs: %1
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Der Patch wurde nicht angewendet:
+%1
+Es wurde nichts geschrieben.</source>
+        <translation>The patch was not applied:
+%1
+Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Patch angewendet</source>
+        <translation>Patch applied</translation>
+    </message>
+    <message>
+        <source>Das neue Rom %1 wurde geschrieben.
+Soll es jetzt geöffnet werden?</source>
+        <translation>The new ROM %1 was written.
+Open it now?</translation>
+    </message>
+    <message>
+        <source>Patch anwenden</source>
+        <translation>Apply patch</translation>
+    </message>
+    <message>
+        <source>Emulator wählen</source>
+        <translation>Choose emulator</translation>
+    </message>
+    <message>
+        <source>Der Emulator konnte nicht gestartet werden:
+%1</source>
+        <translation>The emulator could not be started:
+%1</translation>
+    </message>
+    <message>
+        <source>Für diese Romdatei gibt es noch nicht geschriebene Änderungen vom %1 (Titelset%2).</source>
+        <translation>For this ROM file there are unwritten changes from %1 (Tileset%2).</translation>
+    </message>
+    <message>
+        <source>Die Romdatei wurde seitdem geändert.</source>
+        <translation>The ROM file has been changed since.</translation>
+    </message>
+    <message>
+        <source>Sollen die Änderungen wiederhergestellt werden?</source>
+        <translation>Restore the changes?</translation>
+    </message>
 </context>
 <context>
     <name>frm_Animationen</name>
-    <message>
-        <source>Animationen editieren</source>
-        <translation>Edit animations</translation>
-    </message>
     <message>
         <source>Wasser</source>
         <translation>Water</translation>
@@ -1273,13 +1738,17 @@ Nothing was erased at offset %1: %2</translation>
         <source>Animation &apos;%1&apos; gespeichert</source>
         <translation>Animation &apos;%1&apos; saved</translation>
     </message>
+    <message>
+        <source>Animationen editieren[*]</source>
+        <translation>Edit animations[*]</translation>
+    </message>
+    <message>
+        <source>Animation &apos;%1&apos;: Die Änderungen sind noch nicht gespeichert.</source>
+        <translation>Animation &apos;%1&apos;: the changes have not been saved yet.</translation>
+    </message>
 </context>
 <context>
     <name>frm_Block</name>
-    <message>
-        <source>Blockdaten</source>
-        <translation>Block data</translation>
-    </message>
     <message>
         <source>Tile:</source>
         <translation>Tile:</translation>
@@ -1331,6 +1800,14 @@ Nothing was erased at offset %1: %2</translation>
     <message>
         <source>Block %1 von Tileset %2 gespeichert</source>
         <translation>Block %1 of tileset %2 saved</translation>
+    </message>
+    <message>
+        <source>Blockdaten[*]</source>
+        <translation>Block data[*]</translation>
+    </message>
+    <message>
+        <source>Block %1 (Titelset%2): Die Änderungen sind noch nicht gespeichert.</source>
+        <translation>Block %1 (Tileset%2): the changes have not been saved yet.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 
 #include "Dunkelblau.h"
 #include "Frm_Bearbeiten.h"
+#include "Uebersetzung.h"
 #include "frm_Block.h"
 
 namespace {
@@ -28,6 +29,8 @@ Frm_Blockuebersicht::Frm_Blockuebersicht() : QWidget(nullptr, Qt::Window) {
   Verbinden();
   m_kachelnNeu.set();
   Auffrischen();
+  // The tile tooltips are put together from a count and a tile number.
+  BeiSprachwechsel(this, [this] { NutzungZeigen(); });
 }
 
 Frm_Blockuebersicht::~Frm_Blockuebersicht() { Trennen(); }

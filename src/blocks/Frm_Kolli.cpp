@@ -104,7 +104,7 @@ void Frm_Kolli::WerteAufbauen(int q, int x, int y) {
 }
 
 void Frm_Kolli::WertGewaehlt() {
-  m_verlauf.Merken(0, QCoreApplication::translate("Frm_Kolli", "Kollision"));
+  m_verlauf.Merken(0, QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Kollision")));
   m_stand = Stand();
   m_verlauf.Beenden();
 }

@@ -103,7 +103,7 @@ QStringList Aenderungen(const QByteArray& alt, const QByteArray& neu) {
     QStringList teile;
     for (const Teil& t : Teile)
       if (Geaendert(v, alt, neu, t, n)) teile << QCoreApplication::translate("Aenderungsliste", t.name);
-    zeilen << Zeile(QStringLiteral("Titelset%1").arg(n), teile);
+    zeilen << Zeile(QCoreApplication::translate("Aenderungsliste", "Titelset%1").arg(n), teile);
   }
   for (int t = 0; t < Palettentabelle::Zeiten; ++t) {
     QStringList paletten;

@@ -7,8 +7,6 @@
 namespace Blocknutzung {
 
 namespace {
-const char* const Kontext = "Blocknutzung";
-
 int Kachel(const QByteArray& bloecke, qsizetype i) { return static_cast<quint8>(bloecke.at(i)); }
 }  // namespace
 
@@ -38,9 +36,9 @@ bool Nutzt(const QByteArray& bloecke, int block, int t) {
 
 QString Text(int t, int anzahl) {
   const QString kachel = HexStellen(t, 2);
-  if (anzahl == 0) return QCoreApplication::translate(Kontext, "Tile %1: in keinem Block").arg(kachel);
-  if (anzahl == 1) return QCoreApplication::translate(Kontext, "Tile %1: in 1 Block").arg(kachel);
-  return QCoreApplication::translate(Kontext, "Tile %1: in %2 Blöcken").arg(kachel).arg(anzahl);
+  if (anzahl == 0) return QCoreApplication::translate("Blocknutzung", "Tile %1: in keinem Block").arg(kachel);
+  if (anzahl == 1) return QCoreApplication::translate("Blocknutzung", "Tile %1: in 1 Block").arg(kachel);
+  return QCoreApplication::translate("Blocknutzung", "Tile %1: in %2 Blöcken").arg(kachel).arg(anzahl);
 }
 
 }  // namespace Blocknutzung

@@ -26,8 +26,6 @@ constexpr qsizetype Fuss = 4;
 constexpr qint64 Hoechstens = 64 * 1024 * 1024;
 constexpr QDataStream::Version Strom = QDataStream::Qt_6_0;
 
-QString Text(const char* text) { return QCoreApplication::translate("Wiederherstellung", text); }
-
 QString Kanonisch(const QString& pfad) {
   const QFileInfo info(pfad);
   const QString kanonisch = info.canonicalFilePath();
@@ -70,7 +68,9 @@ std::optional<Wiederherstellungsstand> FelderLesen(const QByteArray& felder) {
 }
 
 QString Unbrauchbar(const QString& datei, const QString& grund) {
-  return Text("Die Wiederherstellungsdatei '%1' ist unbrauchbar (%2) und wird als '%3' beiseitegelegt.")
+  return QCoreApplication::translate(
+             "Wiederherstellung",
+             "Die Wiederherstellungsdatei '%1' ist unbrauchbar (%2) und wird als '%3' beiseitegelegt.")
       .arg(datei, grund, datei + QStringLiteral(".defekt"));
 }
 }  // namespace
@@ -116,25 +116,25 @@ QByteArray Kodieren(const Wiederherstellungsstand& stand) { return Umschlag(Feld
 
 std::optional<Wiederherstellungsstand> Dekodieren(const QByteArray& datei, QString* grund) {
   if (datei.size() < MagieLaenge || !datei.startsWith(QByteArray(Magie, MagieLaenge))) {
-    *grund = Text("keine Wiederherstellungsdatei");
+    *grund = QCoreApplication::translate("Wiederherstellung", "keine Wiederherstellungsdatei");
     return std::nullopt;
   }
   const int version =
       datei.size() < Kopf ? -1 : (uchar(datei[MagieLaenge]) << 8) | uchar(datei[MagieLaenge + 1]);
   if (version >= 0 && version != Version) {
-    *grund = Text("Version %1 unbekannt").arg(version);
+    *grund = QCoreApplication::translate("Wiederherstellung", "Version %1 unbekannt").arg(version);
     return std::nullopt;
   }
   if (datei.size() < Kopf + Fuss || Zahl32(datei, MagieLaenge + 2) != quint32(datei.size() - Kopf - Fuss)) {
-    *grund = Text("unvollständig");
+    *grund = QCoreApplication::translate("Wiederherstellung", "unvollständig");
     return std::nullopt;
   }
   if (Pruefsumme(datei.first(datei.size() - Fuss)) != Zahl32(datei, datei.size() - Fuss)) {
-    *grund = Text("Prüfsumme falsch");
+    *grund = QCoreApplication::translate("Wiederherstellung", "Prüfsumme falsch");
     return std::nullopt;
   }
   auto stand = FelderLesen(datei.sliced(Kopf, datei.size() - Kopf - Fuss));
-  if (!stand) *grund = Text("Inhalt fehlerhaft");
+  if (!stand) *grund = QCoreApplication::translate("Wiederherstellung", "Inhalt fehlerhaft");
   return stand;
 }
 
@@ -153,7 +153,8 @@ bool Schreiben(const Wiederherstellungsstand& stand, QString* fehler) {
       ::rename(QFile::encodeName(datei.fileName()).constData(), QFile::encodeName(pfad).constData()) == 0)
     return true;
   *fehler =
-      Text("Die Wiederherstellungsdatei '%1' konnte nicht geschrieben werden:\n%2")
+      QCoreApplication::translate("Wiederherstellung",
+                                  "Die Wiederherstellungsdatei '%1' konnte nicht geschrieben werden:\n%2")
           .arg(pfad, datei.error() == QFileDevice::NoError ? QString::fromLocal8Bit(std::strerror(errno))
                                                            : datei.errorString());
   datei.remove();
@@ -166,7 +167,7 @@ std::optional<Wiederherstellungsstand> Lesen(const QString& romPfad, QString* fe
   QFile datei(pfad);
   if (!datei.exists()) return std::nullopt;
   if (datei.size() > Hoechstens) {
-    *fehler = Unbrauchbar(pfad, Text("zu groß"));
+    *fehler = Unbrauchbar(pfad, QCoreApplication::translate("Wiederherstellung", "zu groß"));
     return std::nullopt;
   }
   if (!datei.open(QIODevice::ReadOnly)) {
@@ -176,7 +177,7 @@ std::optional<Wiederherstellungsstand> Lesen(const QString& romPfad, QString* fe
   QString grund;
   auto stand = Dekodieren(datei.readAll(), &grund);
   if (stand && Kanonisch(stand->RomPfad) != Kanonisch(romPfad)) {
-    grund = Text("gehört zu '%1'").arg(stand->RomPfad);
+    grund = QCoreApplication::translate("Wiederherstellung", "gehört zu '%1'").arg(stand->RomPfad);
     stand.reset();
   }
   if (!stand) *fehler = Unbrauchbar(pfad, grund);

@@ -79,7 +79,7 @@ bool KopieSchreiben(const QString& pfad, const QByteArray& rom, const Testspiel:
   Meldung(QCoreApplication::translate("frm_Angaben",
                                       "Die Kopie für den Emulator '%1' konnte nicht geschrieben werden:\n%2")
               .arg(pfad, datei.errorString()),
-          QStringLiteral("Fehler"));
+          QCoreApplication::translate("frm_Angaben", "Fehler"));
   return false;
 }
 }  // namespace
@@ -112,7 +112,7 @@ QString frm_Angaben::OriginalRom() {
   if (!gemerkt.isEmpty() && QFileInfo(gemerkt).isFile()) return gemerkt;
   const QString pfad = QFileDialog::getOpenFileName(
       this, QCoreApplication::translate("frm_Angaben", "Unverändertes Original-Rom wählen"), QString(),
-      QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+      QCoreApplication::translate("frm_Angaben", "Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!pfad.isEmpty()) einstellungen.setValue(OriginalRomSchluessel, pfad);
   return pfad;
 }
@@ -145,7 +145,7 @@ void frm_Angaben::PatchErstellen(const QString& original, const QString& patch) 
                 "frm_Angaben",
                 "Der Patch darf keine seiner Eingaben überschreiben: %1\nEs wurde nichts geschrieben.")
                 .arg(patch),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   const QByteArray alt = Lesen(original);
@@ -153,7 +153,7 @@ void frm_Angaben::PatchErstellen(const QString& original, const QString& patch) 
   const Patchdatei::Ergebnis e = Patchdatei::Erstellen(alt, neu, Patchdatei::FormatVon(patch));
   if (!e.fehler.isEmpty()) {
     Meldung(e.fehler + QCoreApplication::translate("frm_Angaben", "\nEs wurde nichts geschrieben."),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   if (!Patchdatei::Schreiben(patch, e.daten, QCoreApplication::translate("frm_Angaben", "Patch erstellt")))
@@ -175,11 +175,11 @@ void frm_Angaben::Cmd_PatchAnwenden_Click() {
   if (patch.isEmpty()) return;
   const QString rom = QFileDialog::getOpenFileName(
       this, QCoreApplication::translate("frm_Angaben", "Rom wählen, auf das der Patch passt"), QString(),
-      QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+      QCoreApplication::translate("frm_Angaben", "Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (rom.isEmpty()) return;
-  const QString neu =
-      QFileDialog::getSaveFileName(this, QCoreApplication::translate("frm_Angaben", "Neues Rom speichern"),
-                                   QString(), QStringLiteral("Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
+  const QString neu = QFileDialog::getSaveFileName(
+      this, QCoreApplication::translate("frm_Angaben", "Neues Rom speichern"), QString(),
+      QCoreApplication::translate("frm_Angaben", "Gameboy Roms (*.gb *.gbc);;Alle Dateien (*)"));
   if (!neu.isEmpty()) PatchAnwenden(patch, rom, neu);
 }
 
@@ -189,7 +189,7 @@ void frm_Angaben::PatchAnwenden(const QString& patch, const QString& rom, const 
                 "frm_Angaben",
                 "Das neue Rom darf keine der Eingaben überschreiben: %1\nEs wurde nichts geschrieben.")
                 .arg(neu),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   const Patchdatei::Ergebnis e = Patchdatei::Anwenden(Lesen(patch), Lesen(rom));
@@ -197,7 +197,7 @@ void frm_Angaben::PatchAnwenden(const QString& patch, const QString& rom, const 
     Meldung(QCoreApplication::translate("frm_Angaben",
                                         "Der Patch wurde nicht angewendet:\n%1\nEs wurde nichts geschrieben.")
                 .arg(e.fehler),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
     return;
   }
   if (!Patchdatei::Schreiben(neu, e.daten, QCoreApplication::translate("frm_Angaben", "Patch angewendet")))
@@ -242,5 +242,5 @@ void frm_Angaben::Cmd_Testen_Click() {
   if (programm.isEmpty() || !QProcess::startDetached(programm, teile))
     Meldung(QCoreApplication::translate("frm_Angaben", "Der Emulator konnte nicht gestartet werden:\n%1")
                 .arg(befehl),
-            QStringLiteral("Fehler"));
+            QCoreApplication::translate("frm_Angaben", "Fehler"));
 }

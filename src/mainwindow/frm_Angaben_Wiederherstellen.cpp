@@ -19,8 +19,6 @@
 #include "frm_Block.h"
 
 namespace {
-QString Text(const char* text) { return QCoreApplication::translate("frm_Angaben", text); }
-
 // What an editor keeps in the recovery file: which record it shows (its
 // place; empty when the tileset says it all) and the texts of its parts.
 struct Editor {
@@ -126,19 +124,25 @@ void frm_Angaben::WiederherstellungAnbieten() {
   QString fehler;
   const std::optional<Wiederherstellungsstand> stand = Wiederherstellung::Lesen(rom, &fehler);
   if (!fehler.isEmpty()) {
-    Meldung(fehler, QStringLiteral("Fehler"));
+    Meldung(fehler, QCoreApplication::translate("frm_Angaben", "Fehler"));
     Wiederherstellung::Beiseitelegen(rom);
   }
   m_romPruefsumme = RomPruefsumme();
   m_planer = std::make_unique<Wiederherstellungsplaner>(rom, [this] { return Sicherungsstand(); });
-  m_planer->Fehler = [](const QString& text) { Meldung(text, QStringLiteral("Fehler")); };
+  m_planer->Fehler = [](const QString& text) {
+    Meldung(text, QCoreApplication::translate("frm_Angaben", "Fehler"));
+  };
   if (!stand || stand->Tileset < 1 || stand->Tileset > Auswahl->count()) return;
-  QString frage = Text("Für diese Romdatei gibt es noch nicht geschriebene Änderungen vom %1 (Titelset%2).")
-                      .arg(QLocale(Sprache::Aktuell()).toString(stand->Zeit, QLocale::ShortFormat))
-                      .arg(stand->Tileset);
+  QString frage =
+      QCoreApplication::translate(
+          "frm_Angaben", "Für diese Romdatei gibt es noch nicht geschriebene Änderungen vom %1 (Titelset%2).")
+          .arg(QLocale(Sprache::Aktuell()).toString(stand->Zeit, QLocale::ShortFormat))
+          .arg(stand->Tileset);
   if (stand->RomPruefsumme != m_romPruefsumme)
-    frage += QLatin1Char('\n') + Text("Die Romdatei wurde seitdem geändert.");
-  frage += QLatin1Char('\n') + Text("Sollen die Änderungen wiederhergestellt werden?");
+    frage += QLatin1Char('\n') +
+             QCoreApplication::translate("frm_Angaben", "Die Romdatei wurde seitdem geändert.");
+  frage += QLatin1Char('\n') +
+           QCoreApplication::translate("frm_Angaben", "Sollen die Änderungen wiederhergestellt werden?");
   if (Meldung(frage, {}, Knoepfe::JaNeinStandardJa) == Antwort::Ja)
     Wiederherstellen(*stand);
   else
@@ -158,6 +162,6 @@ void frm_Angaben::Wiederherstellen(const Wiederherstellungsstand& stand) {
     if (!verlauf) continue;
     std::vector<std::pair<int, QString>> teile;
     for (int t = e.erster; t <= e.letzter; ++t) teile.emplace_back(t, texte[t - e.erster + 1]);
-    verlauf->Einsetzen(Text("Wiederherstellen"), teile);
+    verlauf->Einsetzen(QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Wiederherstellen")), teile);
   }
 }

@@ -117,7 +117,7 @@ void Frm_PalettenZu::Pal_Click(int Index) {
   m_waechter = true;
   QPushButton* knopf = m_pal[Index];
   const int p = Palette();
-  m_verlauf.Merken(Index, QCoreApplication::translate("Frm_PalettenZu", "Palette zuordnen"));
+  m_verlauf.Merken(Index, QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Palette zuordnen")));
   if (Ziffer(knopf) != p) {
     knopf->setText(QString::number(p));
     knopf->setChecked(true);

@@ -234,7 +234,7 @@ void Frm_TilesetPal::Schieber_Change(QScrollBar* schieber, QLabel* kanal) {
   kanal->setText(QString::number(schieber->value() * 8));
   if (Module1.LadeSperre == 1) return;
   // A drag is one step, from press to release.
-  m_verlauf.Merken(0, QCoreApplication::translate("Frm_TilesetPal", "Farbe ändern"));
+  m_verlauf.Merken(0, QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Farbe ändern")));
   FarbAnsicht();
   if (!schieber->isSliderDown()) m_verlauf.Beenden();
 }

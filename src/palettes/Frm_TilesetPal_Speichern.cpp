@@ -17,7 +17,7 @@ void Frm_TilesetPal::Cmd_HexRGB_Click() {
             QCoreApplication::translate("Frm_TilesetPal", "Tileset-Paletten"));
     return;
   }
-  m_verlauf.Beginnen(QCoreApplication::translate("Frm_TilesetPal", "Farbe ändern"));
+  m_verlauf.Beginnen(QStringLiteral(QT_TRANSLATE_NOOP("Verlaufsbefehle", "Farbe ändern")));
   m_verlauf.Merken(0, {});
   TPalette(Wert->text());
   m_verlauf.Beenden();

@@ -52,8 +52,9 @@ Texte Aufnahme() {
 }
 
 void AlleFensterZeigen(frm_Angaben& f) {
-  for (QAction* a : {f.Cmd_TilesetPal, f.Cmd_PalettenZu, f.Cmd_Kolli, f.Cmd_Block, f.Cmd_Animationen,
-                     f.Cmd_Optionen, f.Cmd_Info, f.Cmd_Einfügenals, f.Cmd_BLaden, f.Cmd_Verlauf})
+  for (QAction* a :
+       {f.Cmd_TilesetPal, f.Cmd_PalettenZu, f.Cmd_Kolli, f.Cmd_Block, f.Cmd_Animationen, f.Cmd_Optionen,
+        f.Cmd_Info, f.Cmd_Einfügenals, f.Cmd_BLaden, f.Cmd_Verlauf, f.Cmd_Blockuebersicht})
     a->trigger();
 }
 
@@ -64,7 +65,7 @@ QStringList Deutschgeblieben(const Texte& deutsch, const Texte& englisch) {
       QStringLiteral("Info"),    QStringLiteral("&Info"),    QStringLiteral("&OK"),
       QStringLiteral("Pointer"), QStringLiteral("&Pointer"), QStringLiteral("&Tileset"),
       QStringLiteral("Extras"),  QStringLiteral("Bytes"),    QStringLiteral("Deutsch"),
-      QStringLiteral("English"), QStringLiteral("Tessaron")};
+      QStringLiteral("English"), QStringLiteral("Tessaron"), QStringLiteral("Tessaron[*]")};
   static const QRegularExpression wort(QStringLiteral("[A-Za-zÄÖÜäöüß]{2,}"));
   static const QRegularExpression zahl(QStringLiteral("^[0-9A-F :]*$|^(Tile|Block|Offset):|^/"));
   QStringList geblieben;
