@@ -47,8 +47,8 @@ QString OptionstextBauen(const Optionen& o) {
   return text;
 }
 
+QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
+
 Optionen GespeicherteOptionen() {
-  return OptionstextLesen(QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"))
-                              .value(OptionenSchluessel, StandardOptionstext)
-                              .toString());
+  return OptionstextLesen(Einstellungen().value(OptionenSchluessel, StandardOptionstext).toString());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 // The display options as they persist: one text of eight digits, one per
@@ -32,3 +33,6 @@ QString OptionstextBauen(const Optionen& o);
 
 // The user's stored options, read as OptionstextLesen reads them.
 Optionen GespeicherteOptionen();
+
+// The user's settings, where every stored choice of the program lives.
+QSettings Einstellungen();

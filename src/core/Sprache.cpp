@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "Optionstext.h"
+
 namespace {
 
 // Every text translated goes through this one translator, German included, so
@@ -51,8 +53,6 @@ Merkender& Uebersetzer() {
   }
   return *uebersetzer;
 }
-
-QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
 
 }  // namespace
 

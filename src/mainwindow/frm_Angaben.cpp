@@ -16,6 +16,7 @@
 #include "Meldung.h"
 #include "MeldungsBox.h"
 #include "Module1.h"
+#include "Optionstext.h"
 #include "Radfilter.h"
 #include "Selbsttest.h"
 #include "Sprache.h"
@@ -153,7 +154,7 @@ void frm_Angaben::HauptfensterAnbieten() {
 
 void frm_Angaben::Form_Load() {
   Cmd_Tut->setVisible(false);
-  QSettings einstellungen(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"));
+  QSettings einstellungen = Einstellungen();
   einstellungen.beginGroup(QStringLiteral("Einstelungen"));
   const QString verzeichnis = einstellungen.value(QStringLiteral("Verzeichnis")).toString();
   const QString erledigt = QStringLiteral("Wird nicht mehr gebraucht!!");

@@ -5,13 +5,12 @@
 #include "Frm_Blockuebersicht.h"
 #include "Frm_Kolli.h"
 #include "Module1.h"
+#include "Optionstext.h"
 #include "frm_Angaben.h"
 #include "frm_Block.h"
 
 namespace {
 const QString UnbenutztSchluessel = QStringLiteral("Einstelungen/Unbenutzt");
-
-QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
 }  // namespace
 
 void frm_Angaben::KolliAuswahl() {

@@ -14,6 +14,7 @@
 #include "Frm_TilesetPal.h"
 #include "Meldung.h"
 #include "Module1.h"
+#include "Optionstext.h"
 #include "Originaldaten.h"
 #include "Palettentabelle.h"
 #include "Patchdatei.h"
@@ -26,8 +27,6 @@
 namespace {
 const QString OriginalRomSchluessel = QStringLiteral("Einstelungen/OriginalRom");
 const QString EmulatorSchluessel = QStringLiteral("Einstelungen/Emulator");
-
-QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
 
 bool Ja(const QString& text, const QString& titel, Knoepfe knoepfe = Knoepfe::JaNein) {
   return Meldung(text, titel, knoepfe) == Antwort::Ja;

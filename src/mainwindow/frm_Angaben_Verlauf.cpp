@@ -3,14 +3,13 @@
 #include "Frm_Verlauf.h"
 #include "Frm_einfuegenals.h"
 #include "Module1.h"
+#include "Optionstext.h"
 #include "Sicherungskopie.h"
 #include "Verlauf.h"
 #include "frm_Angaben.h"
 
 namespace {
 const QString SicherungSchluessel = QStringLiteral("Einstelungen/Sicherung");
-
-QSettings Einstellungen() { return QSettings(QStringLiteral("ZERAN"), QStringLiteral("Tessaron")); }
 }  // namespace
 
 // A new main window is a new run: no history, and every file gets a backup

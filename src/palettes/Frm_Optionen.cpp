@@ -136,7 +136,7 @@ void Frm_Optionen::Speichern() {
   // Each write of the settings file takes a lock, a temporary file and a
   // rename, and the start-up stores the text through the list handler: only
   // a changed text is written.
-  QSettings einstellungen(QStringLiteral("ZERAN"), QStringLiteral("Tessaron"));
+  QSettings einstellungen = Einstellungen();
   const QString text = OptionstextBauen(o);
   if (einstellungen.value(OptionenSchluessel).toString() != text)
     einstellungen.setValue(OptionenSchluessel, text);
